@@ -1,0 +1,13 @@
+#include "bidding/BotsBids.h"
+
+namespace tarnwick {
+
+int16_t BotsBids(const DeckOfCards& Deck, uint8_t WhichBot) {
+    int16_t Count = 0;
+    for (int K = 1; K <= CardCount; ++K)
+        if (Deck[K].Holder == WhichBot && (Deck[K].Value == 14 || Deck[K].Value == 13)) ++Count;
+    if (Deck[QueenOfSpades].Holder == WhichBot) ++Count;
+    return Count == 0 ? int16_t{1} : Count;
+}
+
+} // namespace tarnwick

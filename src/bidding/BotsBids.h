@@ -1,0 +1,13 @@
+#pragma once
+
+#include "state/Card.h"
+
+#include <cstdint>
+
+namespace tarnwick {
+
+// A computer player's bid from its dealt cards: one trick for every Ace and King it holds and one
+// for the Queen of Spades, and never less than 1. It never bids nil.
+int16_t BotsBids(const DeckOfCards& Deck, uint8_t WhichBot);
+
+} // namespace tarnwick

@@ -1,0 +1,33 @@
+#pragma once
+// One game at the table: its variables, what the table shows, and the services it runs on (the
+// clock, the speaker, the random generator, the folder of the records files). Nothing here is
+// global, so tests and the simulator can run many games side by side.
+
+#include "state/Clock.h"
+#include "state/Flow.h"
+#include "state/GameState.h"
+#include "state/Random.h"
+#include "state/Sounds.h"
+#include "table/DisplayModel.h"
+
+#include <filesystem>
+#include <utility>
+
+namespace tarnwick {
+
+struct Game {
+    Game(Clock& Time, Speaker& Sounds, uint64_t Seed, std::filesystem::path RecordsFolder)
+        : Time(Time), Sounds(Sounds), Steps(Time), Dice(Seed), RecordsFolder(std::move(RecordsFolder)) {}
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    GameState State;
+    DisplayModel View;
+    Clock& Time;
+    Speaker& Sounds;
+    Flow Steps;
+    Random Dice;
+    std::filesystem::path RecordsFolder;
+};
+
+} // namespace tarnwick

@@ -1,0 +1,22 @@
+#pragma once
+// The start of a game and of every hand.
+
+#include "state/Game.h"
+#include "state/Task.h"
+
+namespace tarnwick {
+
+// The table reset before every hand; with no game in progress it also clears the scores, the
+// bags and the hand count.
+void ClearTable(Game& G);
+
+// One hand's opening: reset, riffle, deal, bidding, and the first lead.
+Task<> NewHand(Game& G);
+
+// Gives up whatever hand is under way, whatever it waits for, and starts a fresh game.
+void StartNewGame(Game& G);
+
+// The dealer and leader announcement for the hand dealt by Dealer.
+const char* DealerText(uint8_t Dealer);
+
+} // namespace tarnwick

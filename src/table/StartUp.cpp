@@ -1,0 +1,30 @@
+#include "table/StartUp.h"
+
+#include "scoring/Records.h"
+#include "state/Pacing.h"
+#include "table/Deal.h"
+#include "table/Scores.h"
+
+namespace tarnwick {
+
+Task<> Form_Load(Game& G) {
+    GameState& S = G.State;
+    S.TargetScore = 300;
+    G.View.LblToWin.Caption = std::to_string(S.TargetScore);
+    S.PlayerName = "Player";
+
+    Records Read;
+    LoadRecords(G.RecordsFolder, Read);
+    S.FunMoney = Read.FunMoney;
+    S.PlayerName = Read.PlayerName;
+    S.GamesWon = Read.GamesWon;
+
+    S.BasePause = Pauses::Base;
+    ShowScores(G);
+    G.View.CardBoxesCreated = true;
+    InitDeck(S.Deck);
+    co_await Riffle(G);
+    G.View.StatusPanel2 = "Press F2 for new game or go to Game menu!";
+}
+
+} // namespace tarnwick

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "state/Game.h"
+#include "state/Task.h"
+
+namespace tarnwick {
+
+// The table's start-up: target and name, the records read from their files, the score panel,
+// the card records, and the pack riffled onto the table. Nothing is dealt.
+Task<> Form_Load(Game& G);
+
+} // namespace tarnwick

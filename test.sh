@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test headless: the core tests
+# once plainly and once under AddressSanitizer and UndefinedBehaviorSanitizer, then the window tests.
+set -euo pipefail
+cd "$(dirname "$0")"
+./tools/ensure_packages.sh
+
+jobs=$(nproc)
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j "$jobs"
+
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTARNWICK_GUI=OFF -DTARNWICK_SANITIZE=ON >/dev/null
+cmake --build build-asan -j "$jobs"
+
+export QT_QPA_PLATFORM=offscreen
+XDG_RUNTIME_DIR=$(mktemp -d)
+export XDG_RUNTIME_DIR
+trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+echo "== Core tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+ctest --test-dir build-asan --output-on-failure -j "$jobs"
+echo "== All tests"
+ctest --test-dir build --output-on-failure -j "$jobs"
