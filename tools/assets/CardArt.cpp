@@ -135,7 +135,8 @@ std::vector<PipSpot> PipLayout(int value) {
         break;
     case 9:
     case 10:
-        for (qreal y : fourRows) sides(y);
+        for (qreal y : fourRows)
+            sides(y);
         if (value == 9) {
             spots.push_back({mid, centre});
         } else {
@@ -159,12 +160,13 @@ void DrawNumberPips(QPainter& painter, Suit suit, int value) {
     }
 }
 
+// A flourish curling out from the foot of the spade, below its lobe.
 QPainterPath Scroll(qreal side) {
     QPainterPath p;
-    p.moveTo(side * 2.0, 15.0);
-    p.cubicTo(side * 9.0, 17.0, side * 17.0, 15.0, side * 18.0, 8.0);
-    p.cubicTo(side * 18.5, 4.0, side * 14.0, 3.0, side * 13.0, 6.5);
-    p.cubicTo(side * 12.5, 9.0, side * 15.5, 10.0, side * 16.0, 7.5);
+    p.moveTo(side * 4.0, 18.0);
+    p.cubicTo(side * 9.0, 19.0, side * 15.5, 18.5, side * 17.5, 13.5);
+    p.cubicTo(side * 18.5, 10.5, side * 15.0, 9.5, side * 14.0, 12.0);
+    p.cubicTo(side * 13.5, 13.5, side * 15.0, 14.5, side * 16.0, 13.0);
     return p;
 }
 
@@ -176,40 +178,37 @@ void DrawAce(QPainter& painter, Suit suit, int scale) {
         return;
     }
     // The ace of spades traditionally carries the decoration of the pack.
+    const QColor ink = SuitColour(suit);
+    const QColor gold(0xb8, 0x8e, 0x1e);
     painter.save();
     painter.translate(centre);
-    const QColor ink = SuitColour(suit);
-    const QPainterPath spade = SuitPath(suit);
 
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(ink, HairlineWidth(scale) * 0.8));
-    painter.drawEllipse(QPointF(0, 0), 24.0, 24.0);
-    painter.setPen(QPen(QColor(0xb0, 0x8a, 0x1c), 1.2));
-    painter.drawEllipse(QPointF(0, 0), 22.6, 22.6);
+    painter.drawEllipse(QPointF(0, 0), 24.5, 24.5);
+    painter.setPen(QPen(gold, 1.2));
+    painter.drawEllipse(QPointF(0, 0), 23.0, 23.0);
 
-    painter.setPen(QPen(ink, 1.0, Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(QPen(ink, 0.9, Qt::SolidLine, Qt::RoundCap));
     painter.drawPath(Scroll(1.0));
     painter.drawPath(Scroll(-1.0));
 
+    DrawPip(painter, suit, QPointF(0, 0), 32.0, 36.0, false);
+
+    // A white inset spade holding a jewel turns the plain pip into the showpiece.
     painter.save();
-    painter.scale(34.0, 36.0);
-    painter.fillPath(spade, ink);
+    painter.translate(0, -2.5);
+    painter.scale(15.0, 17.0);
+    painter.setPen(QPen(Qt::white, 0.8 / 15.0));
+    painter.drawPath(SuitPath(suit));
     painter.restore();
 
-    // A white inner outline and a gold heart-shaped jewel make it read as the ornate ace.
-    painter.save();
-    painter.translate(0, -1.0);
-    painter.scale(22.0, 23.0);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(Qt::white, 0.9 / 22.0));
-    painter.drawPath(spade);
-    painter.restore();
-
-    painter.setPen(Qt::NoPen);
+    painter.setPen(QPen(gold, 0.4));
     painter.setBrush(QColor(0xe8, 0xbb, 0x2a));
-    painter.drawEllipse(QPointF(0, -1.5), 3.0, 3.0);
+    painter.drawEllipse(QPointF(0, -2.5), 2.6, 2.6);
+    painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0xc8, 0x1e, 0x2b));
-    painter.drawEllipse(QPointF(0, -1.5), 1.4, 1.4);
+    painter.drawEllipse(QPointF(0, -2.5), 1.3, 1.3);
     painter.restore();
 }
 
@@ -249,7 +248,9 @@ void DrawLattice(QPainter& painter, const QRectF& panel, qreal radius, qreal spa
 
 } // namespace
 
-qreal HairlineWidth(int scale) { return scale == 1 ? 1.0 : 0.75; }
+qreal HairlineWidth(int scale) {
+    return scale == 1 ? 1.0 : 0.75;
+}
 
 QImage RenderCardFace(Suit suit, int value, int scale) {
     QImage image = NewCanvas(kCardWidth, kCardHeight, scale);

@@ -38,16 +38,19 @@ Palette PaletteFor(Suit suit, Role role) {
     return schemes[static_cast<std::size_t>(index)];
 }
 
-QPen Outline(qreal width = 0.45) { return QPen(kBlack, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
+QPen Outline(qreal width = 0.45) {
+    return QPen(kBlack, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
 
 QPainterPath RobePath() {
+    // Wider than the frame on purpose: the clip trims it so the robe fills the picture.
     QPainterPath p;
-    p.moveTo(-19.0, 8.0);
-    p.lineTo(-19.0, -5.0);
-    p.cubicTo(-19.0, -10.5, -13.0, -13.0, -5.0, -13.5);
+    p.moveTo(-24.0, 8.0);
+    p.lineTo(-24.0, -9.5);
+    p.cubicTo(-20.0, -12.5, -13.0, -13.5, -5.0, -13.5);
     p.lineTo(5.0, -13.5);
-    p.cubicTo(13.0, -13.0, 19.0, -10.5, 19.0, -5.0);
-    p.lineTo(19.0, 8.0);
+    p.cubicTo(13.0, -13.5, 20.0, -12.5, 24.0, -9.5);
+    p.lineTo(24.0, 8.0);
     p.closeSubpath();
     return p;
 }
@@ -57,11 +60,12 @@ void DrawRobePattern(QPainter& painter, Suit suit, const QColor& colour) {
     painter.setBrush(colour);
     switch (suit) {
     case Suit::Diamonds:
-        for (qreal x = -17.0; x <= 17.0; x += 4.0) painter.drawRect(QRectF(x - 0.7, -14.0, 1.4, 24.0));
+        for (qreal x = -21.0; x <= 21.0; x += 4.0)
+            painter.drawRect(QRectF(x - 0.7, -14.0, 1.4, 24.0));
         break;
     case Suit::Clubs:
         for (qreal y = -11.0; y <= 8.0; y += 3.5)
-            for (qreal x = -17.0 + (static_cast<int>(y) % 2 == 0 ? 1.75 : 0.0); x <= 17.0; x += 3.5)
+            for (qreal x = -22.75 + (static_cast<int>(y) % 2 == 0 ? 1.75 : 0.0); x <= 23.0; x += 3.5)
                 painter.drawEllipse(QPointF(x, y), 0.85, 0.85);
         break;
     case Suit::Hearts: {
@@ -69,17 +73,18 @@ void DrawRobePattern(QPainter& painter, Suit suit, const QColor& colour) {
         painter.setPen(QPen(colour, 1.1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
         for (qreal y = -10.0; y <= 10.0; y += 4.0) {
             QPainterPath zigzag;
-            zigzag.moveTo(-20.0, y);
+            zigzag.moveTo(-24.0, y);
             int step = 0;
-            for (qreal x = -18.5; x <= 20.0; x += 1.5, ++step) zigzag.lineTo(x, step % 2 == 0 ? y - 1.5 : y);
+            for (qreal x = -22.5; x <= 24.0; x += 1.5, ++step)
+                zigzag.lineTo(x, step % 2 == 0 ? y - 1.5 : y);
             painter.drawPath(zigzag);
         }
         break;
     }
     case Suit::Spades:
         for (qreal y = -14.0; y <= 8.0; y += 3.0)
-            for (qreal x = -20.0; x <= 20.0; x += 3.0)
-                if ((static_cast<int>((x + 20.0) / 3.0) + static_cast<int>((y + 14.0) / 3.0)) % 2 == 0)
+            for (qreal x = -24.0; x <= 24.0; x += 3.0)
+                if ((static_cast<int>((x + 24.0) / 3.0) + static_cast<int>((y + 14.0) / 3.0)) % 2 == 0)
                     painter.drawRect(QRectF(x, y, 3.0, 3.0));
         break;
     }
@@ -109,11 +114,20 @@ void DrawBody(QPainter& painter, Suit suit, const Palette& palette) {
     painter.setPen(Outline());
     painter.drawPath(panel);
     painter.setPen(Outline(0.3));
-    for (qreal y = -4.0; y <= 6.0; y += 3.0) painter.drawEllipse(QPointF(0.0, y), 0.7, 0.7);
+    for (qreal y = -4.0; y <= 6.0; y += 3.0)
+        painter.drawEllipse(QPointF(0.0, y), 0.7, 0.7);
 
     painter.setBrush(Qt::NoBrush);
     painter.setPen(Outline());
     painter.drawPath(robe);
+    // Sleeve seams give the otherwise flat robe some shoulders.
+    painter.setPen(Outline(0.35));
+    for (qreal side : {-1.0, 1.0}) {
+        QPainterPath seam;
+        seam.moveTo(side * 9.5, -13.4);
+        seam.quadTo(side * 14.5, -9.0, side * 14.0, 8.0);
+        painter.drawPath(seam);
+    }
 }
 
 void DrawFace(QPainter& painter, Role role, const Palette& palette) {
@@ -191,7 +205,8 @@ void DrawCrown(QPainter& painter, const Palette& palette) {
         painter.drawEllipse(tip, 0.8, 0.8);
     painter.setPen(Qt::NoPen);
     painter.setBrush(kRed);
-    for (qreal x : {-3.3, 0.0, 3.3}) painter.drawEllipse(QPointF(x, -25.45), 0.7, 0.7);
+    for (qreal x : {-3.3, 0.0, 3.3})
+        painter.drawEllipse(QPointF(x, -25.45), 0.7, 0.7);
 }
 
 void DrawTiara(QPainter& painter, const Palette& palette) {

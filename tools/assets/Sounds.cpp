@@ -58,10 +58,12 @@ private:
 
 std::vector<float> Normalised(const std::vector<double>& raw, float peak) {
     double largest = 0.0;
-    for (double v : raw) largest = std::max(largest, std::abs(v));
+    for (double v : raw)
+        largest = std::max(largest, std::abs(v));
     const double gain = largest > 0.0 ? peak / largest : 0.0;
     std::vector<float> out(raw.size());
-    std::transform(raw.begin(), raw.end(), out.begin(), [gain](double v) { return static_cast<float>(v * gain); });
+    std::transform(raw.begin(), raw.end(), out.begin(),
+                   [gain](double v) { return static_cast<float>(v * gain); });
     return out;
 }
 
@@ -69,12 +71,15 @@ std::vector<float> Normalised(const std::vector<double>& raw, float peak) {
 void Taper(std::vector<double>& samples, double fadeInSeconds, double fadeOutSeconds) {
     const auto in = static_cast<std::size_t>(fadeInSeconds * kRate);
     const auto out = static_cast<std::size_t>(fadeOutSeconds * kRate);
-    for (std::size_t i = 0; i < in && i < samples.size(); ++i) samples[i] *= static_cast<double>(i) / in;
+    for (std::size_t i = 0; i < in && i < samples.size(); ++i)
+        samples[i] *= static_cast<double>(i) / in;
     for (std::size_t i = 0; i < out && i < samples.size(); ++i)
         samples[samples.size() - 1 - i] *= static_cast<double>(i) / out;
 }
 
-std::size_t SampleCount(double seconds) { return static_cast<std::size_t>(seconds * kRate); }
+std::size_t SampleCount(double seconds) {
+    return static_cast<std::size_t>(seconds * kRate);
+}
 
 } // namespace
 
@@ -104,7 +109,7 @@ std::vector<float> SynthesiseRiffle() {
         const std::size_t length = SampleCount(clickLength);
         for (std::size_t i = 0; i < length && start + i < mix.size(); ++i) {
             const double age = static_cast<double>(i) / kRate;
-            mix[start + i] += loudness * std::exp(-age / 0.0011) * filter.Process(noise.Next());
+            mix[start + i] += loudness * std::exp(-age / 0.0016) * filter.Process(noise.Next());
         }
     }
 
@@ -148,10 +153,10 @@ std::vector<float> SynthesiseRingOut() {
         double level;
         double decaySeconds;
     };
-    // Near-harmonic partials sound like a chime rather than a clanging bell; the
-    // slightly sharp upper ones add shimmer and die away first.
+    // Mostly harmonic partials sound like a chime rather than a clanging bell; the
+    // one inharmonic top partial adds the metallic strike and dies away first.
     constexpr Partial partials[] = {
-        {1.0, 1.0, 0.30}, {2.0, 0.45, 0.18}, {3.01, 0.22, 0.10}, {4.23, 0.10, 0.05}};
+        {1.0, 1.0, 0.30}, {2.0, 0.45, 0.18}, {3.0, 0.22, 0.10}, {4.23, 0.10, 0.05}};
     // A quieter fifth above, entering a moment later, makes it a two-note ring-out.
     constexpr double secondDelay = 0.09;
     constexpr double secondRatio = 1.5;
@@ -166,7 +171,8 @@ std::vector<float> SynthesiseRingOut() {
                      std::sin(2.0 * std::numbers::pi * fundamental * p.ratio * t);
             if (t >= secondDelay) {
                 const double u = t - secondDelay;
-                const double onset = std::min(1.0, u / 0.002);
+                // A softer attack than the first strike, or the entry is heard as a click.
+                const double onset = std::min(1.0, u / 0.008);
                 value += 0.7 * onset * p.level * std::exp(-u / p.decaySeconds) *
                          std::sin(2.0 * std::numbers::pi * fundamental * secondRatio * p.ratio * u);
             }

@@ -1,8 +1,22 @@
 #include "SuitShapes.h"
 
 #include <QPainter>
+#include <QTransform>
+
+#include <initializer_list>
 
 namespace {
+
+// Path set operations flatten curves with a tolerance in absolute units, which would
+// turn a unit-sized shape into a polygon, so the union is taken at a large scale.
+QPainterPath Union(std::initializer_list<QPainterPath> parts) {
+    constexpr qreal magnify = 1000.0;
+    const QTransform up = QTransform::fromScale(magnify, magnify);
+    QPainterPath merged;
+    for (const QPainterPath& part : parts)
+        merged = merged.united(up.map(part));
+    return QTransform::fromScale(1.0 / magnify, 1.0 / magnify).map(merged);
+}
 
 QPainterPath HeartPath() {
     QPainterPath p;
@@ -42,15 +56,15 @@ QPainterPath StemPath() {
 QPainterPath SpadePath() {
     QPainterPath p;
     p.moveTo(0.0, -0.5);
-    p.cubicTo(0.12, -0.32, 0.5, -0.14, 0.5, 0.12);
+    p.cubicTo(0.17, -0.33, 0.5, -0.16, 0.5, 0.12);
     p.cubicTo(0.5, 0.30, 0.37, 0.39, 0.25, 0.39);
     p.cubicTo(0.14, 0.39, 0.06, 0.33, 0.03, 0.26);
     p.lineTo(-0.03, 0.26);
     p.cubicTo(-0.06, 0.33, -0.14, 0.39, -0.25, 0.39);
     p.cubicTo(-0.37, 0.39, -0.5, 0.30, -0.5, 0.12);
-    p.cubicTo(-0.5, -0.14, -0.12, -0.32, 0.0, -0.5);
+    p.cubicTo(-0.5, -0.16, -0.17, -0.33, 0.0, -0.5);
     p.closeSubpath();
-    return p.united(StemPath());
+    return Union({p, StemPath()});
 }
 
 QPainterPath ClubPath() {
@@ -64,7 +78,7 @@ QPainterPath ClubPath() {
     // Fills the gap between the three leaves so the centre is solid.
     QPainterPath middle;
     middle.addEllipse(QPointF(0.0, 0.0), 0.14, 0.16);
-    return leaves.united(left).united(right).united(middle).united(StemPath());
+    return Union({leaves, left, right, middle, StemPath()});
 }
 
 } // namespace

@@ -10,7 +10,8 @@ namespace {
 
 // RIFF is little-endian regardless of the host, so bytes are laid out by hand.
 void PutU32(QByteArray& out, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) out.append(static_cast<char>((value >> (8 * i)) & 0xffu));
+    for (int i = 0; i < 4; ++i)
+        out.append(static_cast<char>((value >> (8 * i)) & 0xffu));
 }
 
 void PutU16(QByteArray& out, std::uint16_t value) {

@@ -1,0 +1,191 @@
+#include "gui/FrmTable.h"
+
+#include "bidding/Bidding.h"
+#include "gui/TableWidgets.h"
+#include "shell/Commands.h"
+#include "table/Scores.h"
+#include "table/StartUp.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QStatusBar>
+
+#include <algorithm>
+#include <numeric>
+
+namespace tarnwick {
+
+FrmTable::FrmTable(const QString& AssetFolder, std::filesystem::path RecordsFolder, uint64_t Seed)
+    : Sounds(AssetFolder), Pics(AssetFolder, qApp->devicePixelRatio()),
+      TheGame(std::make_unique<Game>(Time, Sounds, Seed, std::move(RecordsFolder))) {
+    setWindowTitle(QString::fromStdString(TheGame->View.WindowCaption));
+    Time.SetAfterEachStep([this] { Render(); });
+    BuildMenus();
+    BuildTable();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+FrmTable::~FrmTable() {
+    // The game's flow goes before the widgets it might still ask to redraw.
+    Time.SetAfterEachStep({});
+    TheGame.reset();
+}
+
+void FrmTable::Command(void (*Handler)(Game&)) {
+    Handler(*TheGame);
+    Render();
+}
+
+void FrmTable::BuildMenus() {
+    MnuGame = menuBar()->addMenu(QStringLiteral("&Game"));
+    MnuGame->setObjectName(QStringLiteral("MnuGame"));
+    MnuNew = MnuGame->addAction(QStringLiteral("New Game"));
+    MnuNew->setObjectName(QStringLiteral("MnuNew"));
+    MnuNew->setShortcut(Qt::Key_F2);
+    connect(MnuNew, &QAction::triggered, this, [this] { Command(MnuNew_Click); });
+
+    MnuOptions = menuBar()->addMenu(QStringLiteral("&Options"));
+    MnuOptions->setObjectName(QStringLiteral("MnuOptions"));
+    QMenu* Target = MnuOptions->addMenu(QStringLiteral("Change Target Score"));
+    Target->setObjectName(QStringLiteral("MnuTargetchange"));
+    const std::array<std::tuple<const char*, const char*, void (*)(Game&)>, 3> Targets = {{
+        {"Mnu300", "300-Normal", Mnu300_Click},
+        {"Mnu200", "200 -Medium quick", Mnu200_Click},
+        {"Mnu100", "100-Very Quick", Mnu100_Click},
+    }};
+    for (const auto& [Name, Caption, Handler] : Targets) {
+        QAction* Item = Target->addAction(QString::fromLatin1(Caption));
+        Item->setObjectName(QString::fromLatin1(Name));
+        connect(Item, &QAction::triggered, this, [this, Handler = Handler] { Command(Handler); });
+    }
+}
+
+void FrmTable::BuildTable() {
+    DisplayModel& V = TheGame->View;
+    Client = new QWidget(this);
+    Client->setObjectName(QStringLiteral("Table"));
+    Client->setFixedSize(Px(ClientWidth), Px(ClientHeight));
+    Client->setAutoFillBackground(true);
+    QPalette Navy = Client->palette();
+    Navy.setColor(QPalette::Window, ToQColor(Colours::Navy));
+    Client->setPalette(Navy);
+    setCentralWidget(Client);
+
+    // Created bottom to top: the felt, the trick piles, the cards, then names and frames.
+    Shape1 = new FeltWidget(Client);
+    Shape1->setObjectName(QStringLiteral("Shape1"));
+    Shape1->setGeometry(PxRect(V.Shape1));
+
+    const std::array<const char*, SeatCount> PileNames = {"ImgBackP", "ImgBackWest", "ImgBackNorth", "ImgBackEast"};
+    for (uint8_t Seat = 0; Seat < SeatCount; ++Seat) {
+        for (size_t K = 1; K <= 13; ++K) {
+            auto* Back = new PictureWidget(Client);
+            Back->setObjectName(QStringLiteral("%1%2").arg(QString::fromLatin1(PileNames[Seat])).arg(K));
+            Back->setGeometry(PxRect(V.Pile(Seat)[K].Place));
+            Back->SetPicture(&Pics.PileBack());
+            Piles[Seat][K] = Back;
+        }
+    }
+
+    for (size_t K = 1; K <= CardCount; ++K) {
+        auto* Card = new PictureWidget(Client);
+        Card->setObjectName(QStringLiteral("Cds%1").arg(K));
+        Card->resize(Px(CardWidth), Px(CardHeight));
+        Cds[K] = Card;
+    }
+
+    for (FrameBox* Box : {&V.FramScores, &V.FramBids, &V.FramResults, &V.FramMoney}) {
+        auto* Frame = new FrameWidget(Client);
+        Frame->setObjectName(QString::fromStdString(Box->Name));
+        Frames.emplace_back(Box, Frame);
+    }
+    auto FrameWidgetOf = [this, &V](FrameId In) -> QWidget* {
+        if (In == FrameId::None) return Client;
+        const FrameBox* Wanted = &V.Frame(In);
+        for (auto& [Box, Widget] : Frames)
+            if (Box == Wanted) return Widget;
+        return Client;
+    };
+    for (LabelBox* Box : V.AllLabels()) {
+        auto* Label = new LabelWidget(FrameWidgetOf(Box->In));
+        Label->setObjectName(QString::fromStdString(Box->Name));
+        Labels.emplace_back(Box, Label);
+    }
+    for (size_t I = 0; I < V.LblBids.size(); ++I)
+        for (auto& [Box, Widget] : Labels)
+            if (Box == &V.LblBids[I])
+                Widget->OnClick = [this, I] {
+                    LblBids_Click(*TheGame, static_cast<int>(I));
+                    Render();
+                };
+    for (auto& [Box, Frame] : Frames) Frame->raise();
+
+    statusBar()->setSizeGripEnabled(false);
+    StatusPanel1 = new QLabel(this);
+    StatusPanel1->setObjectName(QStringLiteral("StatusPanel1"));
+    StatusPanel1->setFixedWidth(120);
+    StatusPanel1->setToolTip(QString::fromLatin1(StatusPanel1ToolTip));
+    StatusPanel2 = new QLabel(this);
+    StatusPanel2->setObjectName(QStringLiteral("StatusPanel2"));
+    StatusPanel2->setToolTip(QString::fromLatin1(StatusPanel2ToolTip));
+    for (QLabel* Panel : {StatusPanel1, StatusPanel2}) {
+        Panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        Panel->setTextFormat(Qt::PlainText);
+    }
+    statusBar()->addWidget(StatusPanel1);
+    statusBar()->addWidget(StatusPanel2, 1);
+}
+
+void FrmTable::Start() {
+    show();
+    Render();
+    TheGame->Steps.Run(Form_Load(*TheGame));
+    Render();
+}
+
+void FrmTable::RenderCards() {
+    DisplayModel& V = TheGame->View;
+    bool Restack = false;
+    for (size_t K = 1; K <= CardCount; ++K) {
+        const CardBox& Box = V.Cds[K];
+        PictureWidget* Card = Cds[K];
+        Card->SetPicture(&Pics.Card(Box.Picture));
+        const QPoint At(Px(Box.Left), Px(Box.Top));
+        if (Card->pos() != At) Card->move(At);
+        Card->setVisible(Box.Visible && V.CardBoxesCreated);
+        Restack = Restack || StackedZOrder[K] != Box.ZOrder;
+    }
+    if (!Restack) return;
+    std::array<size_t, CardCount> Order;
+    std::iota(Order.begin(), Order.end(), 1);
+    std::stable_sort(Order.begin(), Order.end(), [&V](size_t A, size_t B) { return V.Cds[A].ZOrder < V.Cds[B].ZOrder; });
+    for (size_t K : Order) {
+        Cds[K]->raise();
+        StackedZOrder[K] = V.Cds[K].ZOrder;
+    }
+    for (auto& [Box, Label] : Labels)
+        if (Box->In == FrameId::None) Label->raise();
+    for (auto& [Box, Frame] : Frames) Frame->raise();
+}
+
+void FrmTable::RenderPile(const TrickPile& Pile, std::array<PictureWidget*, 14>& Widgets) {
+    for (size_t K = 1; K <= 13; ++K) Widgets[K]->setVisible(Pile[K].Visible);
+}
+
+void FrmTable::Render() {
+    DisplayModel& V = TheGame->View;
+    Shape1->setVisible(V.Shape1Visible);
+    for (uint8_t Seat = 0; Seat < SeatCount; ++Seat) RenderPile(V.Pile(Seat), Piles[Seat]);
+    RenderCards();
+    for (auto& [Box, Frame] : Frames) Frame->Show(*Box);
+    for (auto& [Box, Label] : Labels) Label->Show(*Box);
+    StatusPanel1->setText(QString::fromStdString(V.StatusPanel1));
+    StatusPanel2->setText(QString::fromStdString(V.StatusPanel2));
+    MnuGame->menuAction()->setEnabled(V.MnuGameEnabled);
+    MnuNew->setEnabled(V.MnuGameEnabled);
+    MnuOptions->menuAction()->setEnabled(V.MnuOptionsEnabled);
+}
+
+} // namespace tarnwick

@@ -1,0 +1,71 @@
+#pragma once
+// The card table window. It draws the game's display model and passes the player's clicks, keys
+// and menu commands to the game; every rule lives in the game itself.
+
+#include "gui/Pictures.h"
+#include "gui/QtClock.h"
+#include "gui/QtSpeaker.h"
+#include "state/Game.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <filesystem>
+#include <memory>
+#include <utility>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QMenu;
+
+namespace tarnwick {
+
+class FeltWidget;
+class FrameWidget;
+class LabelWidget;
+class PictureWidget;
+
+class FrmTable final : public QMainWindow {
+    Q_OBJECT
+public:
+    FrmTable(const QString& AssetFolder, std::filesystem::path RecordsFolder, uint64_t Seed);
+    ~FrmTable() override;
+
+    // Shows the window and runs the start-up: the records, the score panel and the riffle.
+    void Start();
+
+    Game& GameAtTable() { return *TheGame; }
+
+public slots:
+    // Shows whatever the game changed since the last call.
+    void Render();
+
+private:
+    void BuildMenus();
+    void BuildTable();
+    void RenderCards();
+    void RenderPile(const TrickPile& Pile, std::array<PictureWidget*, 14>& Widgets);
+    void Command(void (*Handler)(Game&));
+
+    // Declared before the game: the game's flow cancels its timers on the clock as it goes.
+    QtClock Time;
+    QtSpeaker Sounds;
+    Pictures Pics;
+    std::unique_ptr<Game> TheGame;
+
+    QWidget* Client = nullptr;
+    FeltWidget* Shape1 = nullptr;
+    std::array<PictureWidget*, CardCount + 1> Cds{};
+    std::array<uint32_t, CardCount + 1> StackedZOrder{};
+    std::array<std::array<PictureWidget*, 14>, SeatCount> Piles{};
+    std::vector<std::pair<LabelBox*, LabelWidget*>> Labels;
+    std::vector<std::pair<FrameBox*, FrameWidget*>> Frames;
+    QLabel* StatusPanel1 = nullptr;
+    QLabel* StatusPanel2 = nullptr;
+    QMenu* MnuGame = nullptr;
+    QMenu* MnuOptions = nullptr;
+    QAction* MnuNew = nullptr;
+};
+
+} // namespace tarnwick

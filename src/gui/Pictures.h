@@ -1,0 +1,29 @@
+#pragma once
+// The card pictures and the small trick-pile back, read from beside the executable at the
+// resolution of the screen: the double-size pictures on high-density screens.
+
+#include <QPixmap>
+#include <QString>
+
+#include <array>
+
+namespace tarnwick {
+
+class Pictures {
+public:
+    Pictures(QString Folder, qreal DevicePixelRatio);
+
+    // 1..52 the faces, 53 the back.
+    const QPixmap& Card(int Picture);
+    const QPixmap& PileBack();
+
+private:
+    QPixmap Load(const QString& BaseName) const;
+
+    QString Folder;
+    qreal Ratio;
+    std::array<QPixmap, 54> Cards;
+    QPixmap Pile;
+};
+
+} // namespace tarnwick

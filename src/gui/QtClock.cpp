@@ -1,0 +1,36 @@
+#include "gui/QtClock.h"
+
+namespace tarnwick {
+
+QtClock::QtClock(QObject* Parent) : QObject(Parent) { Since.start(); }
+
+QtClock::~QtClock() = default;
+
+uint32_t QtClock::TickCount() { return static_cast<uint32_t>(Since.elapsed()); }
+
+Clock::TimerId QtClock::StartTimer(int Ms, std::function<void()> Due) {
+    const TimerId Id = ++LastId;
+    auto Timer = std::make_unique<QTimer>();
+    Timer->setSingleShot(true);
+    // The default coarse timers may fire up to 5 % early; the game's pauses are meant exactly.
+    Timer->setTimerType(Qt::PreciseTimer);
+    connect(Timer.get(), &QTimer::timeout, this, [this, Id, Due = std::move(Due)] {
+        auto Node = Timers.extract(Id);
+        if (Node.empty()) return;
+        Node.mapped().release()->deleteLater();
+        Due();
+        if (AfterEachStep) AfterEachStep();
+    });
+    Timer->start(std::max(Ms, 0));
+    Timers.emplace(Id, std::move(Timer));
+    return Id;
+}
+
+void QtClock::CancelTimer(TimerId Id) {
+    auto Node = Timers.extract(Id);
+    if (Node.empty()) return;
+    Node.mapped()->stop();
+    Node.mapped().release()->deleteLater();
+}
+
+} // namespace tarnwick
