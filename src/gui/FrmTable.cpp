@@ -2,6 +2,7 @@
 
 #include "bidding/Bidding.h"
 #include "gui/TableWidgets.h"
+#include "play/HumanPlay.h"
 #include "shell/Commands.h"
 #include "table/Scores.h"
 #include "table/StartUp.h"
@@ -93,6 +94,10 @@ void FrmTable::BuildTable() {
         auto* Card = new PictureWidget(Client);
         Card->setObjectName(QStringLiteral("Cds%1").arg(K));
         Card->resize(Px(CardWidth), Px(CardHeight));
+        Card->OnClick = [this, K] {
+            Cds_Click(*TheGame, static_cast<int>(K));
+            Render();
+        };
         Cds[K] = Card;
     }
 

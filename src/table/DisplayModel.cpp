@@ -138,6 +138,11 @@ void LayOutTrickPiles(DisplayModel& M) {
 } // namespace
 
 DisplayModel::DisplayModel() {
+    // Every card box starts as a copy of the first, hidden where the first was placed.
+    for (CardBox& Box : Cds) {
+        Box.Left = 4920;
+        Box.Top = 3960;
+    }
     LblName = SeatName("LblName", {3240, 8280, 648, 276}, "Player");
     LblWestName = SeatName("LblWestName", {1008, 2280, 696, 276}, "Rodrick");
     LblNorthName = SeatName("LblNorthName", {3600, 960, 792, 276}, "Desmond");

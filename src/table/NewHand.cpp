@@ -1,6 +1,7 @@
 #include "table/NewHand.h"
 
 #include "bidding/Bidding.h"
+#include "play/Tricks.h"
 #include "table/Deal.h"
 
 #include <array>
@@ -53,20 +54,6 @@ void ClearTable(Game& G) {
     V.StatusPanel2.clear();
 }
 
-namespace {
-
-// The human leads by clicking a card; a computer player leads by its own choice, which the trick
-// play takes over from here.
-void OpenFirstTrick(Game& G) {
-    GameState& S = G.State;
-    if (S.Leader != Human) return;
-    S.CardClickLock = false;
-    G.View.StatusPanel2 = S.PlayerName + " please click on card you wish to play.";
-    S.PlayerHasPlayed = false;
-}
-
-} // namespace
-
 const char* DealerText(uint8_t Dealer) {
     // Each announcement keeps its own blanks and stops exactly as the game has always shown them.
     constexpr std::array<const char*, SeatCount> Texts = {
@@ -99,7 +86,7 @@ Task<> NewHand(Game& G) {
     S.Leader = NextSeat(S.Dealer);
     co_await DealHand(G);
     co_await GetAllBids(G);
-    OpenFirstTrick(G);
+    co_await PlayTricks(G);
 }
 
 void StartNewGame(Game& G) {

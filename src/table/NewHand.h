@@ -10,7 +10,7 @@ namespace tarnwick {
 // bags and the hand count.
 void ClearTable(Game& G);
 
-// One hand's opening: reset, riffle, deal, bidding, and the first lead.
+// One hand: reset, riffle, deal, bidding and its thirteen tricks.
 Task<> NewHand(Game& G);
 
 // Gives up whatever hand is under way, whatever it waits for, and starts a fresh game.

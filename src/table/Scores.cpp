@@ -9,6 +9,7 @@ namespace tarnwick {
 namespace {
 
 void ChangeTarget(Game& G, int16_t Target) {
+    if (!G.View.MnuOptionsEnabled) return;
     G.State.TargetScore = Target;
     G.View.LblToWin.Caption = std::to_string(Target);
     ShowScores(G);

@@ -23,16 +23,11 @@ TEST(Deck, CardsKnowWhoTheyAre) {
         const char* SuitName;
         const char* FullName;
     } Cases[] = {
-        {1, 1, 2, "Diamonds", "Two  of  Diamonds"},
-        {13, 1, 14, "Diamonds", "Ace  of  Diamonds"},
-        {14, 2, 2, "Clubs", "Two  of  Clubs"},
-        {26, 2, 14, "Clubs", "Ace  of  Clubs"},
-        {27, 3, 2, "Hearts", "Two  of  Hearts"},
-        {37, 3, 12, "Hearts", "Queen of  Hearts"},
-        {39, 3, 14, "Hearts", "Ace  of  Hearts"},
-        {40, 4, 2, "Spades", "Two  of  Spades"},
-        {50, 4, 12, "Spades", "Queen of  Spades"},
-        {51, 4, 13, "Spades", "King of  Spades"},
+        {1, 1, 2, "Diamonds", "Two  of  Diamonds"}, {13, 1, 14, "Diamonds", "Ace  of  Diamonds"},
+        {14, 2, 2, "Clubs", "Two  of  Clubs"},      {26, 2, 14, "Clubs", "Ace  of  Clubs"},
+        {27, 3, 2, "Hearts", "Two  of  Hearts"},    {37, 3, 12, "Hearts", "Queen of  Hearts"},
+        {39, 3, 14, "Hearts", "Ace  of  Hearts"},   {40, 4, 2, "Spades", "Two  of  Spades"},
+        {50, 4, 12, "Spades", "Queen of  Spades"},  {51, 4, 13, "Spades", "King of  Spades"},
         {52, 4, 14, "Spades", "Ace  of  Spades"},
     };
     const DeckOfCards Deck = FreshDeck();
@@ -51,7 +46,8 @@ TEST(Deck, SpadesAreExactlyTheCardsFromFortyUp) {
     const DeckOfCards Deck = FreshDeck();
     EXPECT_EQ(Deck[39].Suit, Hearts);
     EXPECT_EQ(Deck[40].Suit, Spades);
-    for (int K = 1; K <= CardCount; ++K) EXPECT_EQ(Deck[K].Suit == Spades, K >= 40) << K;
+    for (int K = 1; K <= CardCount; ++K)
+        EXPECT_EQ(Deck[K].Suit == Spades, K >= 40) << K;
 }
 
 TEST(Deck, EveryRankNameKeepsItsBlanks) {
@@ -73,7 +69,8 @@ TEST(Deck, EveryRankNameKeepsItsBlanks) {
 
 TEST(Deck, EveryCardStartsInThePackUnplayed) {
     DeckOfCards Deck;
-    for (int K = 1; K <= CardCount; ++K) Deck[K].Holder = static_cast<int16_t>(K % 4);
+    for (int K = 1; K <= CardCount; ++K)
+        Deck[K].Holder = static_cast<int16_t>(K % 4);
     InitDeck(Deck);
     for (int K = 1; K <= CardCount; ++K) {
         EXPECT_EQ(Deck[K].Holder, InNoHand) << K;

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -49,7 +50,9 @@ struct Heard {
     bool operator==(const Heard&) const = default;
 };
 
-inline std::ostream& operator<<(std::ostream& Out, const Heard& H) { return Out << H.What << "@" << H.At; }
+inline std::ostream& operator<<(std::ostream& Out, const Heard& H) {
+    return Out << H.What << "@" << H.At;
+}
 
 class RecordingSpeaker final : public Speaker {
 public:
@@ -101,15 +104,28 @@ inline std::vector<int> CardsOf(const GameState& S, int Seat) {
 
 // Puts every card back in the pack, then gives each seat the cards listed for it.
 inline void GiveCards(GameState& S, const std::vector<std::vector<int>>& BySeat) {
-    for (int K = 1; K <= CardCount; ++K) S.Deck[K].Holder = InNoHand;
+    for (int K = 1; K <= CardCount; ++K)
+        S.Deck[K].Holder = InNoHand;
     for (size_t Seat = 0; Seat < BySeat.size(); ++Seat)
-        for (int K : BySeat[Seat]) S.Deck[K].Holder = static_cast<int16_t>(Seat);
+        for (int K : BySeat[Seat])
+            S.Deck[K].Holder = static_cast<int16_t>(Seat);
 }
 
 // The next hand of a game under way is dealt by the seat after the last dealer.
 inline void NextHandDealtBy(GameState& S, uint8_t Dealer) {
     S.GameInProgress = true;
     S.Dealer = static_cast<uint8_t>((Dealer + SeatCount - 1) % SeatCount);
+}
+
+// The computer players who bid before the human in this hand.
+inline int BotsBeforeHuman(const GameState& S) {
+    return (SeatCount - S.FirstLeader) % SeatCount;
+}
+
+// From the human's bid to the end of the bidding: the pause after the human's bid, then two
+// pauses for every computer player still to bid.
+inline uint64_t BiddingLeftAfterHumanBid(const GameState& S) {
+    return 800 + 1600 * static_cast<uint64_t>(SeatCount - 1 - BotsBeforeHuman(S));
 }
 
 // With this seed the first hand of the first game is dealt by Beatrix, so the human bids first.

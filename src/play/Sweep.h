@@ -1,0 +1,12 @@
+#pragma once
+
+#include "state/Game.h"
+#include "state/Task.h"
+
+namespace tarnwick {
+
+// Turns the finished trick face down, gathers it, sends it to the winner's side, adds a back to
+// the winner's row of tricks and lays the hands out again.
+Task<> JustMoveCardsOut(Game& G, uint8_t WinnerOfTrick);
+
+} // namespace tarnwick

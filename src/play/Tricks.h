@@ -1,0 +1,22 @@
+#pragma once
+// The thirteen tricks of a hand: whose turn it is, the computer players' cards put on the table,
+// the winner of each trick, and the end of the hand.
+
+#include "state/Game.h"
+#include "state/Task.h"
+
+namespace tarnwick {
+
+// Plays the hand's tricks from the first lead to "The hand is over".
+Task<> PlayTricks(Game& G);
+
+// A computer player's chosen card goes face up to its place in the middle.
+Task<> BotPlaysCard(Game& G, uint8_t BotSeat, int16_t BotCard);
+
+// The highest spade wins, else the highest card of the suit led.
+uint8_t GetWinner(const GameState& S);
+
+// Counts, announces and sweeps the finished trick; true when it was the hand's last.
+Task<bool> EndOfTrick(Game& G);
+
+} // namespace tarnwick

@@ -1,0 +1,280 @@
+#include "ai/BotPlay.h"
+#include "ai/Searches.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <numeric>
+#include <random>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+using namespace tarnwick;
+
+constexpr uint8_t Me = North, Rest = East;
+
+// Cards are written as on a score sheet: "TH" is the Ten of Hearts, "2S" the Two of Spades.
+int16_t Named(std::string_view Name) {
+    constexpr std::string_view Ranks = "23456789TJQKA", Suits = "DCHS";
+    const size_t Rank = Ranks.find(Name.front()), Suit = Suits.find(Name.back());
+    if (Name.size() != 2 || Rank == std::string_view::npos || Suit == std::string_view::npos)
+        throw std::invalid_argument("no such card: " + std::string(Name));
+    return static_cast<int16_t>(13 * Suit + Rank + 1);
+}
+
+std::vector<int16_t> Cards(std::string_view Names) {
+    std::vector<int16_t> Result;
+    for (size_t At = 0; At < Names.size(); At += 3)
+        Result.push_back(Named(Names.substr(At, 2)));
+    return Result;
+}
+
+// Desmond holds Hand, the Gone cards have been played (the trick's cards too), and East holds
+// everything else, so a search that strays outside Desmond's hand finds East's cards.
+GameState Table(std::string_view Hand, std::string_view Gone = "", std::string_view Trick = "") {
+    GameState S;
+    InitDeck(S.Deck);
+    for (int K = 1; K <= CardCount; ++K)
+        S.Deck[K].Holder = Rest;
+    for (const int16_t Card : Cards(Hand))
+        S.Deck[Card].Holder = Me;
+    const std::vector<int16_t> OnTable = Cards(Trick);
+    for (const auto& Played : {Cards(Gone), OnTable})
+        for (const int16_t Card : Played) {
+            S.Deck[Card].Holder = InNoHand;
+            S.Deck[Card].Played = true;
+        }
+    int16_t* Places[] = {&S.FirstCard, &S.SecondCard, &S.ThirdCard};
+    for (size_t I = 0; I < OnTable.size(); ++I)
+        *Places[I] = OnTable[I];
+    if (!OnTable.empty()) S.SuitLed = S.Deck[OnTable[0]].Suit;
+    return S;
+}
+
+using PlayRoutine = int16_t (*)(GameState&, uint8_t);
+
+struct PlayCase {
+    const char* Why;
+    const char* Hand;
+    const char* Gone;
+    const char* Trick;
+    const char* Expected;
+};
+
+// Runs one place of the trick and checks that it only chose: the card is recorded in its own place
+// and nowhere else, and the cards themselves are left for the caller to move.
+void ExpectPlay(PlayRoutine Play, int16_t GameState::*Place, const PlayCase& Case) {
+    SCOPED_TRACE(Case.Why);
+    GameState S = Table(Case.Hand, Case.Gone, Case.Trick);
+    const GameState Before = S;
+    EXPECT_EQ(Play(S, Me), Named(Case.Expected));
+    EXPECT_EQ(S.*Place, Named(Case.Expected));
+    for (int16_t GameState::*Other :
+         {&GameState::FirstCard, &GameState::SecondCard, &GameState::ThirdCard, &GameState::FourthCard})
+        if (Other != Place) {
+            EXPECT_EQ(S.*Other, Before.*Other);
+        }
+    for (int K = 1; K <= CardCount; ++K) {
+        EXPECT_EQ(S.Deck[K].Holder, Before.Deck[K].Holder);
+        EXPECT_EQ(S.Deck[K].Played, Before.Deck[K].Played);
+    }
+    EXPECT_EQ(S.CardsLeft, Before.CardsLeft);
+}
+
+TEST(BotPlayLead, AcesThenMasterCardsThenLow) {
+    const PlayCase Cases[] = {
+        {"the Ace of Clubs before the Ace of Hearts", "AH AC 2D", "", "", "AC"},
+        {"the Ace of Diamonds first", "AC AD", "", "", "AD"},
+        {"never the Ace of Spades: the lowest heart", "AS 9H 4H", "", "", "4H"},
+        {"an Ace before a master King", "KD AH", "AD", "", "AH"},
+        {"every King before any Queen", "QD KC", "AC AD KD", "", "KC"},
+        {"master Kings in suit order", "KH KD", "AH AD", "", "KD"},
+        {"a King whose Ace is still out is not led", "KH 3C", "", "", "3C"},
+        {"a master Queen", "QH 5D", "AH KH", "", "QH"},
+        {"a master Jack", "JC 2D", "QC KC AC", "", "JC"},
+        {"a Ten is never a master card", "TH 4D", "JH QH KH AH", "", "4D"},
+        {"no master King in spades", "KS 3S 9H", "AS", "", "3S"},
+        {"spades broken: the Two of Spades before the Three of Diamonds", "3D 2S", "5S", "", "2S"},
+        {"spades unbroken: the lowest non-spade by value", "9D 2C 2S", "", "", "2C"},
+        {"spades unbroken and only spades: the lowest spade", "KS 4S 9S", "", "", "4S"},
+    };
+    for (const auto& Case : Cases)
+        ExpectPlay(BotLeads, &GameState::FirstCard, Case);
+}
+
+TEST(BotPlayLead, SetsTheSuitLed) {
+    GameState S = Table("KS 4S");
+    EXPECT_EQ(BotLeads(S, Me), Named("4S"));
+    EXPECT_EQ(S.SuitLed, Spades);
+    S = Table("AC 2D");
+    BotLeads(S, Me);
+    EXPECT_EQ(S.SuitLed, Clubs);
+}
+
+TEST(BotPlayLead, WorksOutSpadesBrokenFromTheCardsGoneAfterTheAceAndMasterRules) {
+    const struct {
+        const char* Why;
+        const char* Hand;
+        const char* Gone;
+        bool BrokenBefore;
+        const char* Expected;
+        bool BrokenAfter;
+    } Cases[] = {
+        {"set back when no spade has gone", "2S 3D", "", true, "3D", false},
+        {"set when a spade has gone", "2S 3D", "JS", false, "2S", true},
+        {"left alone when an Ace is led", "2S AD", "", true, "AD", true},
+        {"left alone when a master card is led", "2S KC", "AC 3S", false, "KC", false},
+    };
+    for (const auto& Case : Cases) {
+        SCOPED_TRACE(Case.Why);
+        GameState S = Table(Case.Hand, Case.Gone);
+        S.SpadesBroken = Case.BrokenBefore;
+        EXPECT_EQ(BotLeads(S, Me), Named(Case.Expected));
+        EXPECT_EQ(S.SpadesBroken, Case.BrokenAfter);
+    }
+}
+
+TEST(BotPlaySecond, TakesTheLeadWithAceMasterOrCheapestCard) {
+    const PlayCase Cases[] = {
+        {"the master King over the Ten", "KH 4H", "AH", "TH", "KH"},
+        {"the Queen when the Ace is still out", "KH QH", "", "TH", "QH"},
+        {"a master Queen before a cheaper winner", "QH 9H", "AH KH", "4H", "QH"},
+        {"the Ace when it holds it", "JH AH", "", "TH", "AH"},
+        {"under a led Ace: the lowest heart", "KH 2H", "", "AH", "2H"},
+        {"cannot beat: the lowest heart", "9H 3H", "", "TH", "3H"},
+        {"no master King in spades", "KS 7S", "AS", "5S", "7S"},
+        {"the Ace of Spades over a led spade", "AS 7S", "", "5S", "AS"},
+        {"void: trumps low though spades are unbroken", "9S 5S 2C", "", "5H", "5S"},
+        {"void and spadeless: lowest by value", "9D 2C", "", "5H", "2C"},
+        {"void in led spades: lowest by value", "9D 2C", "", "5S", "2C"},
+    };
+    for (const auto& Case : Cases)
+        ExpectPlay(BotPlaysSecond, &GameState::SecondCard, Case);
+}
+
+TEST(BotPlayThird, BeatsTheWinnerCheaplyOrThrowsOffInDeckOrder) {
+    const PlayCase Cases[] = {
+        {"the King over the Queen", "9H KH", "", "5H QH", "KH"},
+        {"the cheapest heart above the winner", "7H TH KH", "", "5H 9H", "TH"},
+        {"no Ace or master rule in third place", "KH AH 2H", "", "5H QH", "KH"},
+        {"trumped: the lowest heart", "KH 9H", "", "5H 3S", "9H"},
+        {"cannot win: the lowest heart", "JH 9H", "", "5H QH", "9H"},
+        {"void over a spade: the Nine above the Three", "2S 9S", "", "5H 3S", "9S"},
+        {"void, no higher spade: the first card in deck order", "2S 7D", "", "5H 3S", "7D"},
+        {"void, only the Two of Spades", "2S", "", "5H 3S", "2S"},
+        {"void, untrumped: the lowest spade", "7S 3S 2C", "", "5H 8H", "3S"},
+        {"void and spadeless: the Diamond Nine before the Club Two", "2C 9D", "", "5H 8H", "9D"},
+        {"void in led spades: deck order", "2C 9D", "", "5S 9S", "9D"},
+        {"spades led: the cheapest spade above", "TS KS", "", "5S 9S", "TS"},
+    };
+    for (const auto& Case : Cases)
+        ExpectPlay(BotPlaysThird, &GameState::ThirdCard, Case);
+}
+
+TEST(BotPlayFourth, BeatsTheWinnerCheaplyOrThrowsOffByValue) {
+    const PlayCase Cases[] = {
+        {"the King over the Queen", "9H KH", "", "5H QH 8D", "KH"},
+        {"only lower hearts: the lowest", "JH 2H 9H", "", "5H QH 8D", "2H"},
+        {"trumped: the lowest heart", "KH 2H", "", "5H 3S AH", "2H"},
+        {"void over the Nine of Spades: the Ten", "KS TS", "", "5H 8H 9S", "TS"},
+        {"void, no higher spade: lowest by value, a losing spade", "3D 2S", "", "5H 8H 9S", "2S"},
+        {"void, untrumped: the lowest spade", "7S 2S 2C", "", "5H 8H 9H", "2S"},
+        {"void and spadeless: the Club Two before the Diamond Nine", "9D 2C", "", "5H 8H 9H", "2C"},
+        {"spades led: a higher spade", "AS TS", "", "5S KS 9S", "AS"},
+        {"spades led, nothing higher: the lowest spade", "TS 2S", "", "5S KS 9S", "2S"},
+    };
+    for (const auto& Case : Cases)
+        ExpectPlay(BotPlaysFourth, &GameState::FourthCard, Case);
+}
+
+// The same rule decides the trick at the table: the highest spade, else the highest of the suit led.
+uint8_t TrickWinner(const GameState& S, const std::array<int16_t, 4>& Trick, uint8_t Leader) {
+    size_t Best = 0;
+    for (size_t I = 1; I < Trick.size(); ++I) {
+        const Card& Now = S.Deck[Trick[I]];
+        const Card& Top = S.Deck[Trick[Best]];
+        if (Now.Suit == Top.Suit ? Now.Value > Top.Value : Now.Suit == Spades) Best = I;
+    }
+    return static_cast<uint8_t>((Leader + Best) % SeatCount);
+}
+
+// The human plays at random within the rules, so the computer seats meet more than each other's
+// habits: spades led as soon as they are broken, odd discards, trumps where no computer would trump.
+int16_t HumanPlays(GameState& S, size_t Place, std::mt19937& Rng) {
+    const bool OnlySpades = LowestNonSpade(S.Deck, Human) == 0;
+    const bool MustFollow = Place > 0 && HasSuitLed(S, Human);
+    std::vector<int16_t> Legal;
+    for (int16_t K = 1; K <= CardCount; ++K) {
+        const Card& Candidate = S.Deck[K];
+        if (Candidate.Holder != Human) continue;
+        if (MustFollow && Candidate.Suit != S.SuitLed) continue;
+        if (Place == 0 && Candidate.Suit == Spades && !S.SpadesBroken && !OnlySpades) continue;
+        Legal.push_back(K);
+    }
+    const int16_t Chosen = Legal[Rng() % Legal.size()];
+    int16_t* Places[] = {&S.FirstCard, &S.SecondCard, &S.ThirdCard, &S.FourthCard};
+    *Places[Place] = Chosen;
+    if (Place == 0) S.SuitLed = S.Deck[Chosen].Suit;
+    return Chosen;
+}
+
+TEST(BotPlayProperty, EveryChoiceOverManyDealsIsALegalCardOfTheSeat) {
+    constexpr int Hands = 300;
+    constexpr PlayRoutine Routines[] = {BotLeads, BotPlaysSecond, BotPlaysThird, BotPlaysFourth};
+    std::mt19937 Rng(20250611);
+    int Checked = 0;
+    for (int Hand = 0; Hand < Hands; ++Hand) {
+        GameState S;
+        InitDeck(S.Deck);
+        std::array<int16_t, CardCount> Order{};
+        std::iota(Order.begin(), Order.end(), int16_t{1});
+        std::shuffle(Order.begin(), Order.end(), Rng);
+        for (size_t I = 0; I < Order.size(); ++I)
+            S.Deck[Order[I]].Holder = static_cast<int16_t>(I % SeatCount);
+        auto Leader = static_cast<uint8_t>(Rng() % SeatCount);
+
+        for (int Trick = 0; Trick < 13; ++Trick) {
+            std::array<int16_t, 4> OnTable{};
+            for (size_t Place = 0; Place < OnTable.size(); ++Place) {
+                const auto Seat = static_cast<uint8_t>((Leader + Place) % SeatCount);
+                int16_t Chosen = 0;
+                if (Seat == Human && Rng() % 2 == 0) {
+                    Chosen = HumanPlays(S, Place, Rng);
+                } else {
+                    bool AnySpadeGone = false;
+                    for (int K = Named("2S"); K <= CardCount; ++K)
+                        AnySpadeGone = AnySpadeGone || S.Deck[K].Played;
+                    const bool OnlySpades = LowestNonSpade(S.Deck, Seat) == 0;
+                    const bool MustFollow = Place > 0 && HasSuitLed(S, Seat);
+                    GameState Again = S;
+
+                    Chosen = Routines[Place](S, Seat);
+                    ASSERT_GE(Chosen, 1);
+                    ASSERT_LE(Chosen, CardCount);
+                    ASSERT_EQ(S.Deck[Chosen].Holder, Seat);
+                    EXPECT_EQ(Routines[Place](Again, Seat), Chosen) << "the same situation, the same card";
+                    if (MustFollow) {
+                        EXPECT_EQ(S.Deck[Chosen].Suit, S.SuitLed);
+                    }
+                    if (Place == 0 && !AnySpadeGone && !OnlySpades) {
+                        EXPECT_NE(S.Deck[Chosen].Suit, Spades);
+                    }
+                    ++Checked;
+                }
+                S.Deck[Chosen].Holder = InNoHand;
+                S.Deck[Chosen].Played = true;
+                if (S.Deck[Chosen].Suit == Spades) S.SpadesBroken = true;
+                OnTable[Place] = Chosen;
+            }
+            Leader = TrickWinner(S, OnTable, Leader);
+        }
+    }
+    EXPECT_GT(Checked, Hands * 3 * 13);
+}
+
+} // namespace
