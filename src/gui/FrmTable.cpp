@@ -1,13 +1,17 @@
 #include "gui/FrmTable.h"
 
 #include "bidding/Bidding.h"
+#include "gui/MFormDeluxe.h"
 #include "gui/TableWidgets.h"
 #include "play/HumanPlay.h"
+#include "scoring/HandScoring.h"
+#include "scoring/Statistics.h"
 #include "shell/Commands.h"
 #include "table/Scores.h"
 #include "table/StartUp.h"
 
 #include <QApplication>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -25,6 +29,7 @@ FrmTable::FrmTable(const QString& AssetFolder, std::filesystem::path RecordsFold
     Time.SetAfterEachStep([this] { Render(); });
     BuildMenus();
     BuildTable();
+    MsgBox = new MFormDeluxe(this, *TheGame, AssetFolder, [this] { Render(); });
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -39,28 +44,37 @@ void FrmTable::Command(void (*Handler)(Game&)) {
     Render();
 }
 
+QAction* FrmTable::AddCommand(QMenu* Menu, const char* Name, const char* Caption, void (*Handler)(Game&),
+                             QKeySequence Shortcut) {
+    QAction* Item = Menu->addAction(QString::fromLatin1(Caption));
+    Item->setObjectName(QString::fromLatin1(Name));
+    Item->setShortcut(Shortcut);
+    connect(Item, &QAction::triggered, this, [this, Handler] { Command(Handler); });
+    return Item;
+}
+
 void FrmTable::BuildMenus() {
     MnuGame = menuBar()->addMenu(QStringLiteral("&Game"));
     MnuGame->setObjectName(QStringLiteral("MnuGame"));
-    MnuNew = MnuGame->addAction(QStringLiteral("New Game"));
-    MnuNew->setObjectName(QStringLiteral("MnuNew"));
-    MnuNew->setShortcut(Qt::Key_F2);
-    connect(MnuNew, &QAction::triggered, this, [this] { Command(MnuNew_Click); });
+    AddCommand(MnuGame, "MnuNew", "New Game", MnuNew_Click, Qt::Key_F2);
+    AddCommand(MnuGame, "MnuExit", "Exit", MnuExit_Click, Qt::CTRL | Qt::Key_X);
+
+    MnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    MnuHelp->setObjectName(QStringLiteral("MnuHelp"));
 
     MnuOptions = menuBar()->addMenu(QStringLiteral("&Options"));
     MnuOptions->setObjectName(QStringLiteral("MnuOptions"));
+    AddCommand(MnuOptions, "mnuNameChange", "Change your Name", mnuNameChange_Click);
     QMenu* Target = MnuOptions->addMenu(QStringLiteral("Change Target Score"));
     Target->setObjectName(QStringLiteral("MnuTargetchange"));
-    const std::array<std::tuple<const char*, const char*, void (*)(Game&)>, 3> Targets = {{
-        {"Mnu300", "300-Normal", Mnu300_Click},
-        {"Mnu200", "200 -Medium quick", Mnu200_Click},
-        {"Mnu100", "100-Very Quick", Mnu100_Click},
-    }};
-    for (const auto& [Name, Caption, Handler] : Targets) {
-        QAction* Item = Target->addAction(QString::fromLatin1(Caption));
-        Item->setObjectName(QString::fromLatin1(Name));
-        connect(Item, &QAction::triggered, this, [this, Handler = Handler] { Command(Handler); });
-    }
+    AddCommand(Target, "Mnu300", "300-Normal", Mnu300_Click);
+    AddCommand(Target, "Mnu200", "200 -Medium quick", Mnu200_Click);
+    AddCommand(Target, "Mnu100", "100-Very Quick", Mnu100_Click);
+
+    QMenu* View = menuBar()->addMenu(QStringLiteral("&View"));
+    View->setObjectName(QStringLiteral("mnuView"));
+    AddCommand(View, "mnuFunmun", "Statistics", mnuFunmun_Click);
+    AddCommand(View, "MnuDelete", "Delete Statistics", MnuDelete_Click);
 }
 
 void FrmTable::BuildTable() {
@@ -114,18 +128,33 @@ void FrmTable::BuildTable() {
         return Client;
     };
     for (LabelBox* Box : V.AllLabels()) {
-        auto* Label = new LabelWidget(FrameWidgetOf(Box->In));
+        QWidget* Parent = FrameWidgetOf(Box->In);
+        if (Box->Kind == LabelKind::Button) {
+            auto* Button = new ButtonWidget(Parent);
+            Button->setObjectName(QString::fromStdString(Box->Name));
+            Buttons.emplace_back(Box, Button);
+            continue;
+        }
+        auto* Label = new LabelWidget(Parent);
         Label->setObjectName(QString::fromStdString(Box->Name));
         Labels.emplace_back(Box, Label);
     }
-    for (size_t I = 0; I < V.LblBids.size(); ++I)
-        for (auto& [Box, Widget] : Labels)
+    for (auto& [Box, Widget] : Labels)
+        for (size_t I = 0; I < V.LblBids.size(); ++I)
             if (Box == &V.LblBids[I])
                 Widget->OnClick = [this, I] {
                     LblBids_Click(*TheGame, static_cast<int>(I));
                     Render();
                 };
+    for (auto& [Box, Button] : Buttons) {
+        void (*Handler)(Game&) = Box == &V.CmdClose ? CmdClose_Click : Command1_Click;
+        connect(Button, &QPushButton::clicked, this, [this, Handler] { Command(Handler); });
+    }
     for (auto& [Box, Frame] : Frames) Frame->raise();
+    BuildStatusBar();
+}
+
+void FrmTable::BuildStatusBar() {
 
     statusBar()->setSizeGripEnabled(false);
     StatusPanel1 = new QLabel(this);
@@ -141,6 +170,33 @@ void FrmTable::BuildTable() {
     }
     statusBar()->addWidget(StatusPanel1);
     statusBar()->addWidget(StatusPanel2, 1);
+}
+
+void FrmTable::SyncNameInput() {
+    const NameInputModel& Ask = TheGame->View.NameInput;
+    if (!Ask.Visible || NameBox) return;
+    NameBox = new QInputDialog(this);
+    NameBox->setObjectName(QStringLiteral("NameInput"));
+    NameBox->setAttribute(Qt::WA_DeleteOnClose);
+    NameBox->setWindowTitle(QString::fromStdString(Ask.Title));
+    NameBox->setLabelText(QString::fromStdString(Ask.Prompt));
+    NameBox->setTextValue(QString::fromStdString(Ask.Proposed));
+    connect(NameBox, &QDialog::finished, this, [this](int Result) {
+        std::optional<std::string> Typed;
+        if (Result == QDialog::Accepted) Typed = NameBox->textValue().toStdString();
+        NameBox = nullptr;
+        NameInput_Answer(*TheGame, std::move(Typed));
+        Render();
+    });
+    NameBox->open();
+}
+
+void FrmTable::SyncQuit() {
+    if (!TheGame->View.Quit) return;
+    for (QWidget* Window : QApplication::topLevelWidgets())
+        if (Window != this) Window->close();
+    close();
+    QCoreApplication::quit();
 }
 
 void FrmTable::Start() {
@@ -186,11 +242,18 @@ void FrmTable::Render() {
     RenderCards();
     for (auto& [Box, Frame] : Frames) Frame->Show(*Box);
     for (auto& [Box, Label] : Labels) Label->Show(*Box);
+    for (auto& [Box, Button] : Buttons) Button->Show(*Box);
     StatusPanel1->setText(QString::fromStdString(V.StatusPanel1));
     StatusPanel2->setText(QString::fromStdString(V.StatusPanel2));
-    MnuGame->menuAction()->setEnabled(V.MnuGameEnabled);
-    MnuNew->setEnabled(V.MnuGameEnabled);
-    MnuOptions->menuAction()->setEnabled(V.MnuOptionsEnabled);
+    for (auto [Menu, Enabled] : {std::pair{MnuGame, V.MnuGameEnabled}, std::pair{MnuHelp, V.MnuHelpEnabled},
+                                 std::pair{MnuOptions, V.MnuOptionsEnabled}}) {
+        // The shortcuts rest with their menu, so F2 cannot start a game in the middle of a deal.
+        Menu->menuAction()->setEnabled(Enabled);
+        for (QAction* Item : Menu->actions()) Item->setEnabled(Enabled);
+    }
+    MsgBox->Sync();
+    SyncNameInput();
+    SyncQuit();
 }
 
 } // namespace tarnwick

@@ -16,14 +16,18 @@
 #include <vector>
 
 class QAction;
+class QInputDialog;
+class QKeySequence;
 class QLabel;
 class QMenu;
 
 namespace tarnwick {
 
+class ButtonWidget;
 class FeltWidget;
 class FrameWidget;
 class LabelWidget;
+class MFormDeluxe;
 class PictureWidget;
 
 class FrmTable final : public QMainWindow {
@@ -43,7 +47,12 @@ public slots:
 
 private:
     void BuildMenus();
+    QAction* AddCommand(QMenu* Menu, const char* Name, const char* Caption, void (*Handler)(Game&),
+                        QKeySequence Shortcut = {});
     void BuildTable();
+    void BuildStatusBar();
+    void SyncNameInput();
+    void SyncQuit();
     void RenderCards();
     void RenderPile(const TrickPile& Pile, std::array<PictureWidget*, 14>& Widgets);
     void Command(void (*Handler)(Game&));
@@ -60,12 +69,15 @@ private:
     std::array<uint32_t, CardCount + 1> StackedZOrder{};
     std::array<std::array<PictureWidget*, 14>, SeatCount> Piles{};
     std::vector<std::pair<LabelBox*, LabelWidget*>> Labels;
+    std::vector<std::pair<LabelBox*, ButtonWidget*>> Buttons;
     std::vector<std::pair<FrameBox*, FrameWidget*>> Frames;
     QLabel* StatusPanel1 = nullptr;
     QLabel* StatusPanel2 = nullptr;
     QMenu* MnuGame = nullptr;
+    QMenu* MnuHelp = nullptr;
     QMenu* MnuOptions = nullptr;
-    QAction* MnuNew = nullptr;
+    MFormDeluxe* MsgBox = nullptr;
+    QInputDialog* NameBox = nullptr;
 };
 
 } // namespace tarnwick

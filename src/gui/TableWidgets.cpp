@@ -62,7 +62,13 @@ void LabelWidget::Show(const LabelBox& Box) {
     }
     const QString Tip = QString::fromStdString(Box.ToolTip);
     if (toolTip() != Tip) setToolTip(Tip);
-    setAlignment(Box.Centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+    const bool Wraps = Box.Kind == LabelKind::TextBox;
+    if (wordWrap() != Wraps) {
+        setWordWrap(Wraps);
+        setFrameStyle(Wraps ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
+        setMargin(Wraps ? 3 : 0);
+    }
+    setAlignment(Box.Centred ? Qt::AlignCenter : Wraps ? Qt::AlignLeft | Qt::AlignTop : Qt::AlignLeft | Qt::AlignVCenter);
     QRect Place = PxRect(Box.Place);
     if (Box.GrowsToFit) Place.setWidth(std::max(Place.width(), fontMetrics().horizontalAdvance(Text) + 4));
     if (geometry() != Place) setGeometry(Place);
@@ -72,6 +78,21 @@ void LabelWidget::Show(const LabelBox& Box) {
 
 void LabelWidget::mousePressEvent(QMouseEvent* Event) {
     if (Event->button() == Qt::LeftButton && OnClick) OnClick();
+}
+
+ButtonWidget::ButtonWidget(QWidget* Parent) : QPushButton(Parent) {
+    setFont(TableFont());
+    setCursor(Qt::PointingHandCursor);
+}
+
+void ButtonWidget::Show(const LabelBox& Box) {
+    const QString Text = QString::fromStdString(Box.Caption);
+    if (text() != Text) setText(Text);
+    const QString Tip = QString::fromStdString(Box.ToolTip);
+    if (toolTip() != Tip) setToolTip(Tip);
+    const QRect Place = PxRect(Box.Place);
+    if (geometry() != Place) setGeometry(Place);
+    setVisible(Box.Visible);
 }
 
 FrameWidget::FrameWidget(QWidget* Parent) : QWidget(Parent) { hide(); }
@@ -84,9 +105,20 @@ void FrameWidget::Show(const FrameBox& Box) {
         Fore = Box.Fore;
         update();
     }
+    if (Px(Box.RuleTop) != RuleTop) {
+        RuleTop = Px(Box.RuleTop);
+        update();
+    }
+    const QString Tip = QString::fromStdString(Box.ToolTip);
+    if (toolTip() != Tip) setToolTip(Tip);
     const QRect Place = PxRect(Box.Place);
     if (geometry() != Place) setGeometry(Place);
+    const bool Appears = Box.Visible && !isVisible();
     setVisible(Box.Visible);
+    if (Appears || Box.Raised != Raised) {
+        Raised = Box.Raised;
+        raise();
+    }
 }
 
 void FrameWidget::paintEvent(QPaintEvent*) {
@@ -106,6 +138,12 @@ void FrameWidget::paintEvent(QPaintEvent*) {
         P.drawLine(R.right(), R.top(), R.right(), R.bottom());
         P.drawLine(R.right(), R.bottom(), R.left(), R.bottom());
         P.drawLine(R.left(), R.bottom(), R.left(), R.top());
+    }
+    if (RuleTop > 0) {
+        P.setPen(QColor(0, 0, 0, 160));
+        P.drawLine(Border.left() + 4, RuleTop, Border.right() - 4, RuleTop);
+        P.setPen(QColor(255, 255, 255, 90));
+        P.drawLine(Border.left() + 4, RuleTop + 1, Border.right() - 4, RuleTop + 1);
     }
     P.setPen(ToQColor(Fore));
     P.drawText(QRect(9, 0, CaptionWidth, Metrics.height()), Qt::AlignLeft | Qt::AlignVCenter, Caption);

@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPixmap>
+#include <QPushButton>
 #include <QWidget>
 
 #include <functional>
@@ -49,6 +50,13 @@ private:
     Rgb Back{1, 1, 1}, Fore{1, 1, 1};
 };
 
+class ButtonWidget : public QPushButton {
+    Q_OBJECT
+public:
+    explicit ButtonWidget(QWidget* Parent);
+    void Show(const LabelBox& Box);
+};
+
 // A captioned frame: the caption sits in the gap of an etched border along the top.
 class FrameWidget : public QWidget {
     Q_OBJECT
@@ -62,6 +70,8 @@ protected:
 private:
     QString Caption;
     Rgb Back, Fore;
+    int RuleTop = 0;
+    uint32_t Raised = 0;
 };
 
 // The green table with its brown rim.

@@ -1,14 +1,50 @@
 #include "shell/Commands.h"
 
+#include "scoring/Records.h"
+#include "shell/MessageBox.h"
 #include "table/NewHand.h"
 
 namespace tarnwick {
 
+namespace {
+
+Question SeeYou(const Game& G, const char* Text, const char* Proceed, const char* Stay) {
+    return {G.State.PlayerName + Text, {Proceed, Stay, ""}, 1, "SEE YOU!"};
+}
+
+} // namespace
+
 void MnuNew_Click(Game& G) {
+    // The Game menu rests while the cards are dealt.
     if (!G.View.MnuGameEnabled) return;
-    // Until the question "are you sure you wish to start a new game?" can be asked, a game under
-    // way is given up at once, so a player is never left at a table that cannot go on.
-    StartNewGame(G);
+    if (!G.State.GameInProgress) {
+        StartNewGame(G);
+        return;
+    }
+    AskThen(G,
+            SeeYou(G, " You are in the middle of a game, are you sure you wish to start a new game?.", "Yes Please",
+                   "Ooops - No"),
+            [](Game& Asker) {
+                if (Asker.State.MsgAnswer == 0) StartNewGame(Asker);
+            });
+}
+
+void MnuExit_Click(Game& G) {
+    if (!G.View.MnuGameEnabled) return;
+    const Question Ask =
+        G.State.GameInProgress
+            ? SeeYou(G,
+                     " Are you sure you wish to leave - you are in the middle of a game and nothing will be saved? You "
+                     "can go to the Game menu and save this game before exiting if you have not already done so.",
+                     "Just Exit", "I want to save")
+            : SeeYou(G, " Are you sure you wish to leave?.", "Yes Please", "Ooops - No");
+    AskThen(G, Ask, [](Game& Asker) {
+        if (Asker.State.MsgAnswer != 0) return;
+        Asker.Steps.Abandon();
+        Asker.View.Quit = true;
+        SaveMoneyData(Asker.RecordsFolder, Asker.State.FunMoney);
+        SaveNameData(Asker.RecordsFolder, Asker.State.PlayerName, Asker.State.GamesWon);
+    });
 }
 
 } // namespace tarnwick

@@ -1,11 +1,13 @@
 #pragma once
-// The menu commands that start and end things.
+// The menu commands that start and end games and the program.
 
 #include "state/Game.h"
 
 namespace tarnwick {
 
-// New Game (F2). Heard only while the Game menu is enabled, so never in the middle of a deal.
+// New Game (F2): at once with no game under way, after a question in the middle of one.
 void MnuNew_Click(Game& G);
+// Exit (Ctrl+X): after a question, closes every window, writes both records files and ends.
+void MnuExit_Click(Game& G);
 
 } // namespace tarnwick

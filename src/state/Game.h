@@ -11,6 +11,7 @@
 #include "table/DisplayModel.h"
 
 #include <filesystem>
+#include <functional>
 #include <utility>
 
 namespace tarnwick {
@@ -28,6 +29,8 @@ struct Game {
     Flow Steps;
     Random Dice;
     std::filesystem::path RecordsFolder;
+    // What goes on once the open message box or name box has been answered.
+    std::function<void(Game&)> AfterAnswer;
 };
 
 } // namespace tarnwick

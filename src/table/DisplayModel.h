@@ -47,10 +47,19 @@ struct FrameBox {
     Rgb Back = Colours::Navy;
     Rgb Fore = Colours::PaleCyan;
     bool Visible = false;
+    std::string ToolTip;
+    // A line across the frame at this height, 0 for none.
+    double RuleTop = 0;
+    // Goes up each time the frame is brought in front of everything else.
+    uint32_t Raised = 0;
 };
+
+// Labels show text; text boxes wrap it over several lines; buttons are clicked.
+enum class LabelKind : uint8_t { Label, TextBox, Button };
 
 struct LabelBox {
     std::string Name;
+    LabelKind Kind = LabelKind::Label;
     FrameId In = FrameId::None;
     Rect Place;
     std::string Caption;
@@ -70,6 +79,24 @@ struct CardBox {
     bool Visible = false;
     // Higher lies on top; bringing a card to the front gives it the next number.
     uint32_t ZOrder = 0;
+};
+
+// The game's own message box: a question or an announcement with one to three buttons. While it
+// is shown nothing else at the table takes input and the game stands still.
+struct MessageBoxModel {
+    bool Visible = false;
+    std::string Title;  // as the title strip shows it
+    std::string Prompt; // the message
+    std::array<std::string, 3> Captions;
+    int PictureNo = 1; // 1..9
+};
+
+// The box that asks for the human's name.
+struct NameInputModel {
+    bool Visible = false;
+    std::string Prompt;
+    std::string Title;
+    std::string Proposed;
 };
 
 struct ImageBox {
@@ -102,8 +129,12 @@ struct DisplayModel {
 
     std::array<LabelBox, 14> LblBids;
 
+    std::array<LabelBox, SeatCount> TxtResults; // TxtPlayer, TxtRodrick, TxtDesmond, TxtBeatrix
+    LabelBox CmdClose;
+
     LabelBox LblPMoney;
     std::array<LabelBox, SeatCount> LblMoney, Lblwins;
+    LabelBox Command1;
 
     // Fixed texts: the score panel's headers and column captions, the statistics captions.
     std::vector<LabelBox> Captions;
@@ -113,7 +144,13 @@ struct DisplayModel {
 
     bool MnuGameEnabled = true, MnuOptionsEnabled = true, MnuHelpEnabled = true;
 
+    MessageBoxModel MessageBox;
+    NameInputModel NameInput;
+    // The player has chosen to leave: every window closes and the program ends.
+    bool Quit = false;
+
     void BringToFront(int CardNo) { Cds.at(static_cast<size_t>(CardNo)).ZOrder = ++TopZOrder; }
+
     FrameBox& Frame(FrameId Id);
     const FrameBox& Frame(FrameId Id) const;
     TrickPile& Pile(uint8_t Seat);

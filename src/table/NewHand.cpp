@@ -2,6 +2,7 @@
 
 #include "bidding/Bidding.h"
 #include "play/Tricks.h"
+#include "scoring/HandScoring.h"
 #include "table/Deal.h"
 
 #include <array>
@@ -87,12 +88,18 @@ Task<> NewHand(Game& G) {
     co_await DealHand(G);
     co_await GetAllBids(G);
     co_await PlayTricks(G);
+    co_await ScoreHand(G);
+}
+
+Task<> PlayGame(Game& G) {
+    do co_await NewHand(G);
+    while (G.State.GameInProgress);
 }
 
 void StartNewGame(Game& G) {
     G.Steps.Abandon();
     G.State.GameInProgress = false;
-    G.Steps.Run(NewHand(G));
+    G.Steps.Run(PlayGame(G));
 }
 
 } // namespace tarnwick

@@ -10,8 +10,11 @@ namespace tarnwick {
 // bags and the hand count.
 void ClearTable(Game& G);
 
-// One hand: reset, riffle, deal, bidding and its thirteen tricks.
+// One hand: reset, riffle, deal, bidding, its thirteen tricks and its scoring.
 Task<> NewHand(Game& G);
+
+// Hand after hand, each dealt by the next seat, until the game is over.
+Task<> PlayGame(Game& G);
 
 // Gives up whatever hand is under way, whatever it waits for, and starts a fresh game.
 void StartNewGame(Game& G);

@@ -4,6 +4,7 @@
 #include "play/HumanPlay.h"
 #include "play/Tricks.h"
 #include "shell/Commands.h"
+#include "shell/MessageBox.h"
 #include "table/Deal.h"
 
 #include <gtest/gtest.h>
@@ -47,9 +48,11 @@ struct HandUnderWay : ::testing::Test {
     // Plays the human's first legal card every time it is asked, to the end of the hand.
     int PlayOut() {
         int HumanCards = 0;
-        while (T.G.Steps.Running()) {
+        while (!T.G.View.FramResults.Visible) {
             EXPECT_TRUE(T.G.Steps.AwaitingHuman());
-            Cds_Click(T.G, FirstLegal(S));
+            const int16_t Card = FirstLegal(S);
+            if (Card == 0) return HumanCards;
+            Cds_Click(T.G, Card);
             ++HumanCards;
             T.Clock.RunUntilIdle();
         }
@@ -158,10 +161,27 @@ TEST_F(HandUnderWay, ATrickKeepsItsPaces) {
     }
 }
 
-TEST_F(HandUnderWay, NewGameDuringPlayGivesTheHandUp) {
+TEST_F(HandUnderWay, NewGameDuringPlayAsksFirstAndHoldsTheTrickMeanwhile) {
     Cds_Click(T.G, FirstLegal(S));
     T.Clock.Advance(900);
+    const BySeat<uint8_t> Left = S.CardsLeft;
     MnuNew_Click(T.G);
+    ASSERT_TRUE(T.G.View.MessageBox.Visible);
+    EXPECT_EQ(T.G.View.MessageBox.Title, "   SEE YOU!");
+    EXPECT_EQ(T.G.View.MessageBox.Prompt,
+              "Player You are in the middle of a game, are you sure you wish to start a new game?.");
+    // The trick stands still while the question is open.
+    T.Clock.Advance(5000);
+    EXPECT_EQ(S.CardsLeft, Left);
+
+    Label1_Click(T.G, 1);
+    EXPECT_EQ(S.MsgAnswer, 1);
+    EXPECT_TRUE(S.GameInProgress);
+    // The pause that ran out meanwhile ends at once: the next computer card is on the table.
+    EXPECT_NE(S.CardsLeft, Left);
+
+    MnuNew_Click(T.G);
+    Label1_Click(T.G, 0);
     T.Clock.Advance(1);
     EXPECT_FALSE(S.GameInProgress);
     EXPECT_EQ(S.HandNumber, 0);

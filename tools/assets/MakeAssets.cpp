@@ -1,9 +1,12 @@
 // Regenerates every picture and sound the game ships with; see README.md.
 #include "CardArt.h"
+#include "IconArt.h"
+#include "MessageArt.h"
 #include "Sounds.h"
 #include "WaveFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 
@@ -12,20 +15,31 @@
 
 namespace {
 
+bool SaveImage(const QDir& dir, const QString& name, QImage image) {
+    // A fixed resolution tag keeps the files independent of the machine's screen settings.
+    image.setDotsPerMeterX(3780);
+    image.setDotsPerMeterY(3780);
+    if (image.save(dir.filePath(name), "PNG")) return true;
+    std::fprintf(stderr, "could not write %s\n", qPrintable(dir.filePath(name)));
+    return false;
+}
+
 bool SavePicture(const QDir& dir, const QString& stem, const std::function<QImage(int)>& render) {
     bool ok = true;
     for (int scale : {1, 2}) {
         const QString name = stem + (scale == 1 ? QString() : QStringLiteral("@2x")) + QStringLiteral(".png");
-        QImage image = render(scale);
-        // A fixed resolution tag keeps the files independent of the machine's screen settings.
-        image.setDotsPerMeterX(3780);
-        image.setDotsPerMeterY(3780);
-        if (!image.save(dir.filePath(name), "PNG")) {
-            std::fprintf(stderr, "could not write %s\n", qPrintable(dir.filePath(name)));
-            ok = false;
-        }
+        ok &= SaveImage(dir, name, render(scale));
     }
     return ok;
+}
+
+bool SaveText(const QDir& dir, const QString& name, const QString& text) {
+    QFile file(dir.filePath(name));
+    const QByteArray bytes = text.toUtf8();
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size())
+        return true;
+    std::fprintf(stderr, "could not write %s\n", qPrintable(dir.filePath(name)));
+    return false;
 }
 
 bool SaveSound(const QDir& dir, const QString& name, const std::vector<float>& samples) {
@@ -61,6 +75,13 @@ int main(int argc, char* argv[]) {
     }
     ok &= SavePicture(dir, QStringLiteral("back"), RenderCardBack);
     ok &= SavePicture(dir, QStringLiteral("pileback"), RenderPileBack);
+    for (int number = 1; number <= kMessagePictureCount; ++number) {
+        ok &= SavePicture(dir, QStringLiteral("msgpic%1").arg(number),
+                          [number](int scale) { return RenderMessagePicture(number, scale); });
+    }
+    for (int size : kIconSizes)
+        ok &= SaveImage(dir, QStringLiteral("icon-%1.png").arg(size), RenderIcon(size));
+    ok &= SaveText(dir, QStringLiteral("icon.svg"), IconSvg());
 
     ok &= SaveSound(dir, QStringLiteral("Riffle.wav"), SynthesiseRiffle());
     ok &= SaveSound(dir, QStringLiteral("CardDeal1.wav"), SynthesiseCardDeal());

@@ -53,7 +53,7 @@ QPainterPath StemPath() {
     return p;
 }
 
-QPainterPath SpadePath() {
+QPainterPath BladePath() {
     QPainterPath p;
     p.moveTo(0.0, -0.5);
     p.cubicTo(0.17, -0.33, 0.5, -0.16, 0.5, 0.12);
@@ -64,7 +64,11 @@ QPainterPath SpadePath() {
     p.cubicTo(-0.37, 0.39, -0.5, 0.30, -0.5, 0.12);
     p.cubicTo(-0.5, -0.16, -0.17, -0.33, 0.0, -0.5);
     p.closeSubpath();
-    return Union({p, StemPath()});
+    return p;
+}
+
+QPainterPath SpadePath() {
+    return Union({BladePath(), StemPath()});
 }
 
 QPainterPath ClubPath() {
@@ -95,6 +99,13 @@ QPainterPath SuitPath(Suit suit) {
         return SpadePath();
     }
     return {};
+}
+
+QPainterPath SpadePieces() {
+    QPainterPath pieces = BladePath();
+    pieces.addPath(StemPath());
+    pieces.setFillRule(Qt::WindingFill);
+    return pieces;
 }
 
 QColor SuitColour(Suit suit) {

@@ -1,0 +1,60 @@
+#pragma once
+// The game's own message box: a borderless dark window with a title strip, the message, a picture
+// and one to three orange buttons. It shows whatever question the game has put in its display
+// model and hands the clicked button back to the game; it never decides anything itself.
+
+#include "state/Game.h"
+
+#include <QDialog>
+#include <QPixmap>
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <optional>
+
+class QLabel;
+
+namespace tarnwick {
+
+class MsgButton;
+class MsgText;
+
+class MFormDeluxe final : public QDialog {
+    Q_OBJECT
+public:
+    // AfterAnswer runs once a click has answered the box and the game has taken the answer, so
+    // that the table can show what the answer changed.
+    MFormDeluxe(QWidget* Table, Game& G, QString AssetFolder, std::function<void()> AfterAnswer);
+
+    // Opens, refreshes or hides the box to match the game's display model. Cheap when nothing
+    // changed, so the table can call it after every step.
+    void Sync();
+
+public slots:
+    // Only a click on a caption answers the box: Escape and closing do nothing.
+    void reject() override;
+
+protected:
+    void paintEvent(QPaintEvent* Event) override;
+    void keyPressEvent(QKeyEvent* Event) override;
+
+private:
+    void LayOut(const MessageBoxModel& Box);
+    void PlaceOverTable();
+    void Answer(int Index);
+    QPixmap Picture(int PictureNo) const;
+
+    Game& G;
+    QString AssetFolder;
+    std::function<void()> AfterAnswer;
+    // The question as last laid out, to tell a new question from the one already shown.
+    std::optional<MessageBoxModel> Shown;
+
+    QLabel* Label3 = nullptr;
+    MsgText* Label2 = nullptr;
+    QLabel* Picture1 = nullptr;
+    std::array<MsgButton*, 3> Pic1{};
+};
+
+} // namespace tarnwick

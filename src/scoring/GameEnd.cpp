@@ -1,0 +1,108 @@
+#include "scoring/GameEnd.h"
+
+#include "scoring/Records.h"
+#include "scoring/ShowRecords.h"
+#include "shell/MessageBox.h"
+#include "table/NewHand.h"
+
+#include <algorithm>
+#include <array>
+
+namespace tarnwick {
+
+namespace {
+
+constexpr uint8_t LastHand = 8;
+constexpr const char* NewGamePrompt = "Press F2 for a new game or Ctrl + x to exit.";
+
+// What the human is told when a computer player has won, each in its own words.
+constexpr std::array<const char*, SeatCount> LostTexts = {
+    "",
+    " , unfortunately Rodrick won this game.Fun money situation and games won can be seen from View Menu and "
+    "final scores on the right. Press F2 for new game or Ctrl & X to exit game..",
+    " unfortunately Desmond won this game. Fun money situation and games won can be seen from View Menu and "
+    "final scores on the right. Press F2 for new game or Ctrl & X to exit game..",
+    " unfortunately Beatrix won this game. Fun money situation and games won can be seen from View Menuand "
+    "final scores on the right. Press F2 for new game or Ctrl & X to exit game..",
+};
+
+Question GameOver(const std::string& Prompt, int Picture) { return {Prompt, {"O.K", "", ""}, Picture, "Game Over"}; }
+
+void SaveNames(Game& G) { SaveNameData(G.RecordsFolder, G.State.PlayerName, G.State.GamesWon); }
+void SaveMoney(Game& G) { SaveMoneyData(G.RecordsFolder, G.State.FunMoney); }
+
+void CountTheWin(Game& G, uint8_t Winner) {
+    ++G.State.GamesWon[Winner];
+    ShowGamesWon(G, Winner);
+    G.State.GameInProgress = false;
+}
+
+Task<> AnnounceWinner(Game& G, uint8_t Winner) {
+    GameState& S = G.State;
+    if (Winner == Human) {
+        co_await MsgBoxDeluxe(G, GameOver(S.PlayerName + " congratulations - you won this game. Your fun money and "
+                                                         "games won can be seen from View Menu and final scores on "
+                                                         "the right. Press F2 for new game or Ctrl & X to exit game.",
+                                          6));
+        CountTheWin(G, Winner);
+        SaveNames(G);
+        SaveMoney(G);
+    } else {
+        G.View.StatusPanel2 = NewGamePrompt;
+        co_await MsgBoxDeluxe(G, GameOver(S.PlayerName + LostTexts[Winner], 7));
+        CountTheWin(G, Winner);
+        SaveNames(G);
+    }
+    ClearTable(G);
+    G.View.StatusPanel2 = NewGamePrompt;
+}
+
+} // namespace
+
+bool CheckForDraw(const GameState& S) {
+    if (S.HandNumber != LastHand) return false;
+    for (size_t A = 0; A < SeatCount; ++A)
+        for (size_t B = A + 1; B < SeatCount; ++B)
+            if (S.Score[A] == S.Score[B]) return true;
+    return false;
+}
+
+bool GameIsOver(const GameState& S) {
+    if (S.HandNumber > LastHand || (S.HandNumber == LastHand && !CheckForDraw(S))) return true;
+    return std::any_of(S.Score.begin(), S.Score.end(), [&S](int16_t Score) { return Score >= S.TargetScore; });
+}
+
+void SettleGame(Game& G) {
+    GameState& S = G.State;
+    S.GameWinner.fill(false);
+    const auto Best = std::max_element(S.Score.begin(), S.Score.end());
+    if (std::count(S.Score.begin(), S.Score.end(), *Best) > 1) return;
+    const auto W = static_cast<size_t>(Best - S.Score.begin());
+    S.GameWinner[W] = true;
+    for (size_t O = 0; O < SeatCount; ++O)
+        if (O != W) S.FunMoney[W] += S.Score[W] - S.Score[O];
+    for (size_t O = 0; O < SeatCount; ++O)
+        if (O != W) S.FunMoney[O] -= S.Score[W] - S.Score[O];
+    ShowMoney(G);
+    SaveMoney(G);
+    SaveNames(G);
+}
+
+Task<> EndOfGameCheck(Game& G) {
+    GameState& S = G.State;
+    if (CheckForDraw(S))
+        co_await MsgBoxDeluxe(G, {S.PlayerName + " As two players have the same score, we will play another hand "
+                                                 "until there is a clear winner.",
+                                  {"O.K", "", ""},
+                                  5,
+                                  "A Draw"});
+    if (!GameIsOver(S)) co_return;
+    S.GameInProgress = false;
+    G.View.StatusPanel2 = S.PlayerName + " The game is over.";
+    SettleGame(G);
+    const auto Winner = std::find(S.GameWinner.begin(), S.GameWinner.end(), true);
+    if (Winner == S.GameWinner.end()) co_return;
+    co_await AnnounceWinner(G, static_cast<uint8_t>(Winner - S.GameWinner.begin()));
+}
+
+} // namespace tarnwick

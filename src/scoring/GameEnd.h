@@ -1,0 +1,23 @@
+#pragma once
+// The end of a game: at the target, or after the eighth hand (one more hand when two scores are
+// level there). The sole highest score wins and collects a cent a point of the difference from
+// every other seat; a shared highest score wins nothing.
+
+#include "state/Game.h"
+#include "state/Task.h"
+
+namespace tarnwick {
+
+// True only after the eighth hand, when any two seats have the same score.
+bool CheckForDraw(const GameState& S);
+
+// True when the game is over after the hand just scored.
+bool GameIsOver(const GameState& S);
+
+// Finds the sole winner, moves the money, shows it and writes both records files. No winner,
+// no money and no files when the highest score is shared.
+void SettleGame(Game& G);
+
+Task<> EndOfGameCheck(Game& G);
+
+} // namespace tarnwick

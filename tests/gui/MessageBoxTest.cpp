@@ -1,0 +1,274 @@
+// The game's own message box, offscreen: its size and layout for short and long messages, its
+// look, the answer a click gives, and that nothing but a click on a caption answers it.
+
+#include "gui/MFormDeluxe.h"
+#include "gui/QtClock.h"
+#include "gui/TableWidgets.h"
+#include "shell/MessageBox.h"
+
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+using namespace tarnwick;
+
+namespace {
+
+class SilentSpeaker final : public Speaker {
+public:
+    void PlayWave(Wave W) override { Played = W; }
+    void Beep() override {}
+    std::optional<Wave> Played;
+};
+
+Question NewGameQuestion(std::string Prompt) {
+    return Question{std::move(Prompt), {"Yes Please", "Ooops - No", ""}, 1, "SEE YOU!"};
+}
+
+Question DrawAnnouncement() { return Question{"Ann It is a draw.", {"O.K", "", ""}, 5, "A Draw"}; }
+
+const std::string LongPrompt = "Ann, of Tarn You are in the middle of a game, are you sure you wish to start a new game?.";
+
+Task<> AskAndGoOn(Game& G, bool& WentOn) {
+    co_await MsgBoxDeluxe(G, DrawAnnouncement());
+    WentOn = true;
+}
+
+} // namespace
+
+class MessageBoxTest : public QObject {
+    Q_OBJECT
+
+private:
+    QtClock Clock;
+    SilentSpeaker Sounds;
+    std::unique_ptr<QTemporaryDir> Records;
+    std::unique_ptr<Game> G;
+    std::unique_ptr<QWidget> Table;
+    MFormDeluxe* Box = nullptr;
+    int Renders = 0;
+
+    template <class T = QWidget> T* Find(const char* Name) {
+        T* Found = Box->findChild<T*>(QString::fromLatin1(Name));
+        if (!Found) qFatal("no %s in the message box", Name);
+        return Found;
+    }
+
+    void Ask(Question Q, bool* Answered = nullptr) {
+        AskThen(*G, std::move(Q), [Answered](Game&) {
+            if (Answered) *Answered = true;
+        });
+        Box->Sync();
+    }
+
+    void Click(const char* Caption) {
+        QWidget* Label = Find(Caption);
+        QTest::mouseClick(Label, Qt::LeftButton, {}, Label->rect().center());
+    }
+
+    static QColor At(const QImage& Image, int X, int Y) { return Image.pixelColor(X, Y); }
+
+private slots:
+    void init() {
+        Records = std::make_unique<QTemporaryDir>();
+        G = std::make_unique<Game>(Clock, Sounds, 1, Records->path().toStdString());
+        Table = std::make_unique<QWidget>();
+        Table->setGeometry(40, 30, 640, 480);
+        Table->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Table.get()));
+        Renders = 0;
+        Box = new MFormDeluxe(Table.get(), *G, QStringLiteral(TARNWICK_ASSETS), [this] {
+            ++Renders;
+            Box->Sync();
+        });
+    }
+
+    void cleanup() {
+        Table.reset();
+        Box = nullptr;
+        G.reset();
+        Records.reset();
+    }
+
+    void oneLineQuestionShowsTwoButtons() {
+        QVERIFY(!Box->isVisible());
+        Ask(NewGameQuestion("Ann Leave?"));
+        QVERIFY(QTest::qWaitForWindowExposed(Box));
+        QCOMPARE(Box->objectName(), QStringLiteral("MFormDeluxe"));
+        QVERIFY(Box->windowFlags().testFlag(Qt::FramelessWindowHint));
+        QVERIFY(Box->isModal());
+
+        // 4500 x 1380 twips: one line of message, 240 twips, plus 1140.
+        QCOMPARE(Box->size(), QSize(375, 115));
+        QCOMPARE(Find<QLabel>("Label3")->text(), QStringLiteral("   SEE YOU!"));
+        QCOMPARE(Find("Label3")->geometry(), QRect(Px(45), Px(60), Px(4410), Px(300)));
+        QCOMPARE(Find<QLabel>("Label2")->text(), QStringLiteral("Ann Leave?"));
+        QCOMPARE(Find("Label2")->geometry(), QRect(Px(90), Px(450), Px(3375), 20));
+        QCOMPARE(Find("Picture1")->geometry(), QRect(Px(3870), Px(690 - 255), Px(510), Px(510)));
+
+        QVERIFY(Find("Pic1_0")->isVisible());
+        QVERIFY(Find("Pic1_1")->isVisible());
+        QVERIFY(!Find("Pic1_2")->isVisible());
+        QCOMPARE(Find("Pic1_0")->geometry(), QRect(Px(952), Px(990), Px(1275), Px(300)));
+        QCOMPARE(Find("Pic1_1")->geometry(), QRect(Px(2273), Px(990), Px(1275), Px(300)));
+        QCOMPARE(Find<QLabel>("Label1_0")->text(), QStringLiteral("Yes Please"));
+        QCOMPARE(Find<QLabel>("Label1_1")->text(), QStringLiteral("Ooops - No"));
+        QCOMPARE(Find("Label1_0")->geometry(), QRect(1, 1, Px(1275) - 2, Px(300) - 2));
+        QCOMPARE(Sounds.Played, std::optional<Wave>(Wave::RingOut));
+    }
+
+    void boxStandsInTheMiddleOfTheTable() {
+        Ask(NewGameQuestion("Ann Leave?"));
+        QVERIFY(QTest::qWaitForWindowExposed(Box));
+        const QPoint Off = Box->frameGeometry().center() - Table->frameGeometry().center();
+        QVERIFY2(Off.manhattanLength() <= 2, qPrintable(QStringLiteral("%1,%2").arg(Off.x()).arg(Off.y())));
+    }
+
+    void longMessageGrowsTheBoxAndMovesTheButtonsDown() {
+        Ask(NewGameQuestion(LongPrompt));
+        QVERIFY(QTest::qWaitForWindowExposed(Box));
+        const int MessageHeight = Find("Label2")->height();
+        QVERIFY(MessageHeight > 20);
+        QCOMPARE(MessageHeight % 20, 0);
+        QCOMPARE(Box->width(), 375);
+        QCOMPARE(Box->height(), 115 + MessageHeight - 20);
+        const double HeightTwips = Box->height() * TwipsPerPixel;
+        for (const char* Button : {"Pic1_0", "Pic1_1"}) QCOMPARE(Find(Button)->y(), Px(HeightTwips - 390));
+        QCOMPARE(Find("Picture1")->y(), Px(HeightTwips / 2 - 255));
+    }
+
+    void secondButtonAnswersOneAndTheNextFirstAnswersZero() {
+        bool Answered = false;
+        Ask(NewGameQuestion("Ann Leave?"), &Answered);
+        QVERIFY(QTest::qWaitForWindowExposed(Box));
+        QVERIFY(G->Steps.Held());
+        Click("Label1_1");
+        QCOMPARE(G->State.MsgAnswer, int16_t{1});
+        QVERIFY(Answered);
+        QVERIFY(!Box->isVisible());
+        QVERIFY(!G->View.MessageBox.Visible);
+        QVERIFY(!G->Steps.Held());
+        QCOMPARE(Renders, 1);
+
+        Answered = false;
+        Ask(NewGameQuestion(LongPrompt), &Answered);
+        QVERIFY(QTest::qWaitForWindowExposed(Box));
+        Click("Label1_0");
+        QCOMPARE(G->State.MsgAnswer, int16_t{0});
+        QVERIFY(Answered);
+        QVERIFY(!Box->isVisible());
+        QCOMPARE(Renders, 2);
+    }
+
+    void oneButtonBoxAfterTwoShowsOnlyTheFirstCentred() {
+        Ask(NewGameQuestion("Ann Leave?"));
+        Click("Label1_1");
+        Ask(DrawAnnouncement());
+        QVERIFY(QTest::qWaitForWindowExposed(Box));
+        QCOMPARE(Find<QLabel>("Label3")->text(), QStringLiteral("   A Draw"));
+        QVERIFY(Find("Pic1_0")->isVisible());
+        QVERIFY(!Find("Pic1_1")->isVisible());
+        QVERIFY(!Find("Pic1_2")->isVisible());
+        QCOMPARE(Find("Pic1_0")->pos(), QPoint(Px(1612.5), Px(990)));
+        QCOMPARE(Find<QLabel>("Label1_0")->text(), QStringLiteral("O.K"));
+    }
+
+    void theGameWaitsForTheAnswer() {
+        bool WentOn = false;
+        G->Steps.Run(AskAndGoOn(*G, WentOn));
+        Box->Sync();
+        QVERIFY(QTest::qWaitForWindowExposed(Box));
+        QTest::qWait(50);
+        QVERIFY(!WentOn);
+        Click("Label1_0");
+        QTRY_VERIFY_WITH_TIMEOUT(WentOn, 2000);
+        QCOMPARE(G->State.MsgAnswer, int16_t{0});
+        QVERIFY(!Box->isVisible());
+    }
+
+    void pressReleasedOffTheCaptionStaysPressed() {
+        Ask(NewGameQuestion("Ann Leave?"));
+        QVERIFY(QTest::qWaitForWindowExposed(Box));
+        QWidget* Caption = Find("Label1_0");
+        QTest::mousePress(Caption, Qt::LeftButton, {}, Caption->rect().center());
+        QCOMPARE(Caption->geometry(), QRect(2, 2, Px(1275) - 3, Px(300) - 3));
+        QTest::mouseRelease(Caption, Qt::LeftButton, {}, QPoint(-30, -30));
+        QVERIFY(Box->isVisible());
+        QVERIFY(G->View.MessageBox.Visible);
+        QCOMPARE(Caption->geometry(), QRect(2, 2, Px(1275) - 3, Px(300) - 3));
+
+        Click("Label1_1");
+        QCOMPARE(G->State.MsgAnswer, int16_t{1});
+        // The next box starts with its buttons raised again.
+        Ask(NewGameQuestion("Ann Leave?"));
+        QCOMPARE(Caption->geometry(), QRect(1, 1, Px(1275) - 2, Px(300) - 2));
+    }
+
+    void escapeAndCloseLeaveTheBoxOpen() {
+        Ask(NewGameQuestion("Ann Leave?"));
+        QVERIFY(QTest::qWaitForWindowExposed(Box));
+        for (Qt::Key Key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space})
+            QTest::keyClick(Box, Key);
+        QVERIFY(!Box->close());
+        QVERIFY(Box->isVisible());
+        QVERIFY(G->View.MessageBox.Visible);
+        QCOMPARE(Renders, 0);
+    }
+
+    void drawsTheFrameAndRaisedThenPressedButtons() {
+        Ask(NewGameQuestion("Ann Leave?"));
+        QVERIFY(QTest::qWaitForWindowExposed(Box));
+        const QColor Back(64, 64, 64), Light(240, 240, 240), Dark(128, 128, 128), Orange(255, 128, 0);
+        QImage Look = Box->grab().toImage();
+        QCOMPARE(Look.size(), QSize(375, 115));
+        QCOMPARE(At(Look, 0, 0), Back);
+        QCOMPARE(At(Look, 1, 1), Light);
+        QCOMPARE(At(Look, 1, 60), Light);
+        QCOMPARE(At(Look, 200, 1), Light);
+        QCOMPARE(At(Look, 200, 113), Dark);
+        QCOMPARE(At(Look, 373, 60), Dark);
+        QCOMPARE(At(Look, 374, 114), Back);
+        QCOMPARE(At(Look, 6, 40), Back);
+        QCOMPARE(At(Look, Px(45), 15), QColor(0, 0, 0));
+        QCOMPARE(At(Look, Px(45) + 2, 15), QColor(255, 192, 128));
+
+        int Green = 0;
+        for (int Y = Px(450); Y < Px(450) + 20; ++Y)
+            for (int X = Px(90); X < Px(90) + Px(3375); ++X)
+                if (At(Look, X, Y) == QColor(0, 255, 0)) ++Green;
+        QVERIFY(Green > 20);
+
+        const QPoint B = Find("Pic1_0")->pos();
+        const int Right = Px(1275) - 1, Bottom = Px(300) - 1;
+        QCOMPARE(At(Look, B.x(), B.y()), Light);
+        QCOMPARE(At(Look, B.x(), B.y() + 10), Light);
+        QCOMPARE(At(Look, B.x() + 50, B.y() + Bottom), Dark);
+        QCOMPARE(At(Look, B.x() + Right, B.y() + 10), Dark);
+        QCOMPARE(At(Look, B.x() + 2, B.y() + 12), Orange);
+
+        QWidget* Caption = Find("Label1_0");
+        QTest::mousePress(Caption, Qt::LeftButton, {}, Caption->rect().center());
+        Look = Box->grab().toImage();
+        QCOMPARE(At(Look, B.x(), B.y()), Dark);
+        QCOMPARE(At(Look, B.x() + 50, B.y() + Bottom), Light);
+        QCOMPARE(At(Look, B.x() + Right, B.y() + 10), Light);
+        QTest::mouseRelease(Caption, Qt::LeftButton, {}, Caption->rect().center());
+        QCOMPARE(G->State.MsgAnswer, int16_t{0});
+    }
+
+    void showsTheCallersPicture() {
+        Ask(DrawAnnouncement());
+        QVERIFY(QTest::qWaitForWindowExposed(Box));
+        const bool Drawn = QFile::exists(QStringLiteral(TARNWICK_ASSETS "/msgpic5.png"));
+        QCOMPARE(!Find<QLabel>("Picture1")->pixmap().isNull(), Drawn);
+    }
+};
+
+QTEST_MAIN(MessageBoxTest)
+#include "MessageBoxTest.moc"
