@@ -1,6 +1,8 @@
 #include "gui/FrmTable.h"
 
 #include "bidding/Bidding.h"
+#include "gui/FrmHelp.h"
+#include "gui/FrmSplash.h"
 #include "gui/MFormDeluxe.h"
 #include "gui/TableWidgets.h"
 #include "play/HumanPlay.h"
@@ -23,7 +25,7 @@
 namespace tarnwick {
 
 FrmTable::FrmTable(const QString& AssetFolder, std::filesystem::path RecordsFolder, uint64_t Seed)
-    : Sounds(AssetFolder), Pics(AssetFolder, qApp->devicePixelRatio()),
+    : AssetFolder(AssetFolder), Sounds(AssetFolder), Pics(AssetFolder, qApp->devicePixelRatio()),
       TheGame(std::make_unique<Game>(Time, Sounds, Seed, std::move(RecordsFolder))) {
     setWindowTitle(QString::fromStdString(TheGame->View.WindowCaption));
     Time.SetAfterEachStep([this] { Render(); });
@@ -61,6 +63,13 @@ void FrmTable::BuildMenus() {
 
     MnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     MnuHelp->setObjectName(QStringLiteral("MnuHelp"));
+    QAction* MnuMain = MnuHelp->addAction(QStringLiteral("Main Help"));
+    MnuMain->setObjectName(QStringLiteral("MnuMain"));
+    MnuMain->setShortcut(Qt::Key_F1);
+    connect(MnuMain, &QAction::triggered, this, [this] {
+        if (!Help) Help = new FrmHelp(this);
+        Help->ShowHelp();
+    });
 
     MnuOptions = menuBar()->addMenu(QStringLiteral("&Options"));
     MnuOptions->setObjectName(QStringLiteral("MnuOptions"));
@@ -75,6 +84,13 @@ void FrmTable::BuildMenus() {
     View->setObjectName(QStringLiteral("mnuView"));
     AddCommand(View, "mnuFunmun", "Statistics", mnuFunmun_Click);
     AddCommand(View, "MnuDelete", "Delete Statistics", MnuDelete_Click);
+
+    QAction* MnuAbout = menuBar()->addAction(QStringLiteral("About"));
+    MnuAbout->setObjectName(QStringLiteral("MnuAbout"));
+    connect(MnuAbout, &QAction::triggered, this, [this] {
+        if (!Splash) Splash = new FrmSplash(this, AssetFolder);
+        Splash->ShowAbout();
+    });
 }
 
 void FrmTable::BuildTable() {

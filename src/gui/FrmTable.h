@@ -26,6 +26,8 @@ namespace tarnwick {
 class ButtonWidget;
 class FeltWidget;
 class FrameWidget;
+class FrmHelp;
+class FrmSplash;
 class LabelWidget;
 class MFormDeluxe;
 class PictureWidget;
@@ -57,6 +59,7 @@ private:
     void RenderPile(const TrickPile& Pile, std::array<PictureWidget*, 14>& Widgets);
     void Command(void (*Handler)(Game&));
 
+    QString AssetFolder;
     // Declared before the game: the game's flow cancels its timers on the clock as it goes.
     QtClock Time;
     QtSpeaker Sounds;
@@ -77,6 +80,8 @@ private:
     QMenu* MnuHelp = nullptr;
     QMenu* MnuOptions = nullptr;
     MFormDeluxe* MsgBox = nullptr;
+    FrmHelp* Help = nullptr;
+    FrmSplash* Splash = nullptr;
     QInputDialog* NameBox = nullptr;
 };
 
