@@ -24,11 +24,13 @@
 
 namespace tarnwick {
 
-FrmTable::FrmTable(const QString& AssetFolder, std::filesystem::path RecordsFolder, uint64_t Seed)
-    : AssetFolder(AssetFolder), Sounds(AssetFolder), Pics(AssetFolder, qApp->devicePixelRatio()),
-      TheGame(std::make_unique<Game>(Time, Sounds, Seed, std::move(RecordsFolder))) {
+FrmTable::FrmTable(const QString& AssetFolder, std::filesystem::path RecordsFolder, uint64_t Seed,
+                   std::unique_ptr<TableClock> GivenTime)
+    : AssetFolder(AssetFolder), Time(GivenTime ? std::move(GivenTime) : std::make_unique<QtClock>()),
+      Sounds(AssetFolder), Pics(AssetFolder, qApp->devicePixelRatio()),
+      TheGame(std::make_unique<Game>(*Time, Sounds, Seed, std::move(RecordsFolder))) {
     setWindowTitle(QString::fromStdString(TheGame->View.WindowCaption));
-    Time.SetAfterEachStep([this] { Render(); });
+    Time->SetAfterEachStep([this] { Render(); });
     BuildMenus();
     BuildTable();
     MsgBox = new MFormDeluxe(this, *TheGame, AssetFolder, [this] { Render(); });
@@ -37,7 +39,7 @@ FrmTable::FrmTable(const QString& AssetFolder, std::filesystem::path RecordsFold
 
 FrmTable::~FrmTable() {
     // The game's flow goes before the widgets it might still ask to redraw.
-    Time.SetAfterEachStep({});
+    Time->SetAfterEachStep({});
     TheGame.reset();
 }
 

@@ -35,7 +35,9 @@ class PictureWidget;
 class FrmTable final : public QMainWindow {
     Q_OBJECT
 public:
-    FrmTable(const QString& AssetFolder, std::filesystem::path RecordsFolder, uint64_t Seed);
+    // Time is the real clock unless another is given (tests play whole games in virtual time).
+    FrmTable(const QString& AssetFolder, std::filesystem::path RecordsFolder, uint64_t Seed,
+             std::unique_ptr<TableClock> Time = nullptr);
     ~FrmTable() override;
 
     // Shows the window and runs the start-up: the records, the score panel and the riffle.
@@ -61,7 +63,7 @@ private:
 
     QString AssetFolder;
     // Declared before the game: the game's flow cancels its timers on the clock as it goes.
-    QtClock Time;
+    std::unique_ptr<TableClock> Time;
     QtSpeaker Sounds;
     Pictures Pics;
     std::unique_ptr<Game> TheGame;

@@ -1,8 +1,10 @@
 #include "gui/QtClock.h"
 
+#include <algorithm>
+
 namespace tarnwick {
 
-QtClock::QtClock(QObject* Parent) : QObject(Parent) { Since.start(); }
+QtClock::QtClock(QObject* Parent) : TableClock(Parent) { Since.start(); }
 
 QtClock::~QtClock() = default;
 
@@ -19,7 +21,7 @@ Clock::TimerId QtClock::StartTimer(int Ms, std::function<void()> Due) {
         if (Node.empty()) return;
         Node.mapped().release()->deleteLater();
         Due();
-        if (AfterEachStep) AfterEachStep();
+        StepDone();
     });
     Timer->start(std::max(Ms, 0));
     Timers.emplace(Id, std::move(Timer));
@@ -31,6 +33,30 @@ void QtClock::CancelTimer(TimerId Id) {
     if (Node.empty()) return;
     Node.mapped()->stop();
     Node.mapped().release()->deleteLater();
+}
+
+QtVirtualClock::QtVirtualClock(QObject* Parent) : TableClock(Parent) {
+    Turn.setSingleShot(true);
+    connect(&Turn, &QTimer::timeout, this, &QtVirtualClock::RunNext);
+}
+
+Clock::TimerId QtVirtualClock::StartTimer(int Ms, std::function<void()> Due) {
+    Timers.emplace(std::make_pair(Now + static_cast<uint64_t>(std::max(Ms, 0)), ++LastId), std::move(Due));
+    if (!Turn.isActive()) Turn.start(0);
+    return LastId;
+}
+
+void QtVirtualClock::CancelTimer(TimerId Id) {
+    std::erase_if(Timers, [Id](const auto& Entry) { return Entry.first.second == Id; });
+}
+
+void QtVirtualClock::RunNext() {
+    if (Timers.empty()) return;
+    auto Node = Timers.extract(Timers.begin());
+    Now = Node.key().first;
+    Node.mapped()();
+    StepDone();
+    if (!Timers.empty() && !Turn.isActive()) Turn.start(0);
 }
 
 } // namespace tarnwick

@@ -1,6 +1,7 @@
 #pragma once
-// The game's clock in the window: a monotonic millisecond counter and precise one-shot timers on
-// the event loop. Nothing polls: while the game waits, no timer runs but the one it waits for.
+// The game's clocks in the window. Both run their timers from the Qt event loop and tell the
+// window after every step, so it can show what the step changed. Nothing polls: while the game
+// waits, no timer runs but the one it waits for.
 
 #include "state/Clock.h"
 
@@ -11,10 +12,27 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <utility>
 
 namespace tarnwick {
 
-class QtClock final : public QObject, public Clock {
+class TableClock : public QObject, public Clock {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    void SetAfterEachStep(std::function<void()> Hook) { AfterEachStep = std::move(Hook); }
+
+protected:
+    void StepDone() {
+        if (AfterEachStep) AfterEachStep();
+    }
+
+private:
+    std::function<void()> AfterEachStep;
+};
+
+// Real time: a monotonic millisecond counter and precise one-shot timers.
+class QtClock final : public TableClock {
     Q_OBJECT
 public:
     explicit QtClock(QObject* Parent = nullptr);
@@ -24,14 +42,32 @@ public:
     TimerId StartTimer(int Ms, std::function<void()> Due) override;
     void CancelTimer(TimerId Id) override;
 
-    // Runs after every timer that fired, so the window can show what the step changed.
-    void SetAfterEachStep(std::function<void()> Hook) { AfterEachStep = std::move(Hook); }
-
 private:
     QElapsedTimer Since;
     TimerId LastId = 0;
     std::map<TimerId, std::unique_ptr<QTimer>> Timers;
-    std::function<void()> AfterEachStep;
+};
+
+// Virtual time on the real event loop: every pause is counted but not waited, the next due
+// timer running as soon as the window has handled what is pending. A whole game at the real
+// window then takes moments, for tests and demonstrations.
+class QtVirtualClock final : public TableClock {
+    Q_OBJECT
+public:
+    explicit QtVirtualClock(QObject* Parent = nullptr);
+
+    uint32_t TickCount() override { return static_cast<uint32_t>(Now); }
+    TimerId StartTimer(int Ms, std::function<void()> Due) override;
+    void CancelTimer(TimerId Id) override;
+    uint64_t Elapsed() const { return Now; }
+
+private:
+    void RunNext();
+
+    uint64_t Now = 0;
+    TimerId LastId = 0;
+    std::map<std::pair<uint64_t, TimerId>, std::function<void()>> Timers;
+    QTimer Turn;
 };
 
 } // namespace tarnwick
