@@ -58,6 +58,7 @@ Task<> GetAllBids(Game& G) {
     G.View.StatusPanel2 = S.FirstLeader == Human ? S.PlayerName + Lead : Lead;
     S.GameInProgress = true;
     S.PauseMs = S.BasePause;
+    G.Events->BiddingDone(S);
 }
 
 Task<int16_t> GetPlayerBid(Game& G) {

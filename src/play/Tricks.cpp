@@ -79,6 +79,7 @@ uint8_t GetWinner(const GameState& S) {
 Task<bool> EndOfTrick(Game& G) {
     GameState& S = G.State;
     const uint8_t W = GetWinner(S);
+    G.Events->TrickDone(S.Leader, {S.FirstCard, S.SecondCard, S.ThirdCard, S.FourthCard}, W);
     S.Leader = W;
     ++S.TricksWon[W];
     G.View.Lblmade[W].Caption = std::to_string(S.TricksWon[W]);

@@ -100,9 +100,15 @@ Task<> EndOfGameCheck(Game& G) {
     S.GameInProgress = false;
     G.View.StatusPanel2 = S.PlayerName + " The game is over.";
     SettleGame(G);
+    const BySeat<int16_t> FinalScore = S.Score;
     const auto Winner = std::find(S.GameWinner.begin(), S.GameWinner.end(), true);
-    if (Winner == S.GameWinner.end()) co_return;
-    co_await AnnounceWinner(G, static_cast<uint8_t>(Winner - S.GameWinner.begin()));
+    if (Winner == S.GameWinner.end()) {
+        G.Events->GameOver(S, FinalScore, -1);
+        co_return;
+    }
+    const auto Seat = static_cast<uint8_t>(Winner - S.GameWinner.begin());
+    co_await AnnounceWinner(G, Seat);
+    G.Events->GameOver(S, FinalScore, Seat);
 }
 
 } // namespace tarnwick

@@ -80,6 +80,7 @@ Task<> ScoreHand(Game& G) {
         V.LblScore[Seat].Caption = to_string(S.Score[Seat]);
         V.LblBags[Seat].Caption = to_string(S.Bags[Seat]);
     }
+    G.Events->HandScored(S);
     for (uint8_t Seat = 0; Seat < SeatCount; ++Seat) {
         V.TxtResults[Seat].Caption = ResultsText(S, Seat);
         S.BagPenalty[Seat] = false;

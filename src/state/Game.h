@@ -5,6 +5,7 @@
 
 #include "state/Clock.h"
 #include "state/Flow.h"
+#include "state/GameEvents.h"
 #include "state/GameState.h"
 #include "state/Random.h"
 #include "state/Sounds.h"
@@ -31,6 +32,11 @@ struct Game {
     std::filesystem::path RecordsFolder;
     // What goes on once the open message box or name box has been answered.
     std::function<void(Game&)> AfterAnswer;
+    // Told of every deal, bidding, trick, score and game end; nobody listens by default.
+    GameEvents* Events = &Nobody;
+
+private:
+    GameEvents Nobody;
 };
 
 } // namespace tarnwick

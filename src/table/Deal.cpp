@@ -93,6 +93,7 @@ Task<> DealTo(Game& G, uint8_t Seat) {
     S.PauseMs = Pauses::DealtCard;
     const int16_t K = RandomCard(G);
     S.Deck[K].Holder = Seat;
+    G.Events->CardDealt(Seat, K);
     MoveCard(G, K, Move.First);
     co_await Pause(G);
     MoveCard(G, K, Move.Second);
