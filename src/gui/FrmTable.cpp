@@ -118,6 +118,7 @@ void FrmTable::BuildTable() {
             Back->setObjectName(QStringLiteral("%1%2").arg(QString::fromLatin1(PileNames[Seat])).arg(K));
             Back->setGeometry(PxRect(V.Pile(Seat)[K].Place));
             Back->SetPicture(&Pics.PileBack());
+            Back->setAccessibleName(QStringLiteral("Trick won"));
             Piles[Seat][K] = Back;
         }
     }
@@ -182,6 +183,8 @@ void FrmTable::BuildStatusBar() {
     StatusPanel2 = new QLabel(this);
     StatusPanel2->setObjectName(QStringLiteral("StatusPanel2"));
     StatusPanel2->setToolTip(QString::fromLatin1(StatusPanel2ToolTip));
+    StatusPanel1->setAccessibleDescription(StatusPanel1->toolTip());
+    StatusPanel2->setAccessibleDescription(StatusPanel2->toolTip());
     for (QLabel* Panel : {StatusPanel1, StatusPanel2}) {
         Panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         Panel->setTextFormat(Qt::PlainText);
@@ -230,7 +233,12 @@ void FrmTable::RenderCards() {
     for (size_t K = 1; K <= CardCount; ++K) {
         const CardBox& Box = V.Cds[K];
         PictureWidget* Card = Cds[K];
-        Card->SetPicture(&Pics.Card(Box.Picture));
+        if (Card->SetPicture(&Pics.Card(Box.Picture)))
+            // Read as "Queen of Hearts", without the wide spacing of the names on the table.
+            Card->setAccessibleName(
+                Box.Picture == BackPicture
+                    ? QStringLiteral("Card, face down")
+                    : QString::fromStdString(TheGame->State.Deck[Box.Picture].FullName).simplified());
         const QPoint At(Px(Box.Left), Px(Box.Top));
         if (Card->pos() != At) Card->move(At);
         Card->setVisible(Box.Visible && V.CardBoxesCreated);

@@ -26,10 +26,11 @@ PictureWidget::PictureWidget(QWidget* Parent) : QWidget(Parent) {
     hide();
 }
 
-void PictureWidget::SetPicture(const QPixmap* Picture) {
-    if (Picture == Shown) return;
+bool PictureWidget::SetPicture(const QPixmap* Picture) {
+    if (Picture == Shown) return false;
     Shown = Picture;
     update();
+    return true;
 }
 
 void PictureWidget::paintEvent(QPaintEvent*) {
@@ -62,6 +63,9 @@ void LabelWidget::Show(const LabelBox& Box) {
     }
     const QString Tip = QString::fromStdString(Box.ToolTip);
     if (toolTip() != Tip) setToolTip(Tip);
+    // A screen reader hears what a box is for as well as what it shows: "Rodrick's score: 20".
+    const QString Spoken = Tip.isEmpty() ? Text : Tip + QStringLiteral(": ") + Text;
+    if (accessibleName() != Spoken) setAccessibleName(Spoken);
     const bool Wraps = Box.Kind == LabelKind::TextBox;
     if (wordWrap() != Wraps) {
         setWordWrap(Wraps);
@@ -99,6 +103,7 @@ FrameWidget::FrameWidget(QWidget* Parent) : QWidget(Parent) { hide(); }
 
 void FrameWidget::Show(const FrameBox& Box) {
     const QString Text = QString::fromStdString(Box.Caption);
+    if (accessibleName() != Text) setAccessibleName(Text);
     if (Text != Caption || Box.Back != Back || Box.Fore != Fore) {
         Caption = Text;
         Back = Box.Back;

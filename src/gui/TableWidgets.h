@@ -25,7 +25,8 @@ class PictureWidget : public QWidget {
     Q_OBJECT
 public:
     explicit PictureWidget(QWidget* Parent);
-    void SetPicture(const QPixmap* Picture);
+    // True when the picture changed.
+    bool SetPicture(const QPixmap* Picture);
     std::function<void()> OnClick;
 
 protected:

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -82,6 +83,10 @@ private slots:
 
         for (const char* Hidden : {"FramBids", "FramResults", "FramMoney", "ImgBackP1", "ImgBackEast13"})
             QVERIFY2(!Find(Hidden)->isVisible(), Hidden);
+        // What a screen reader hears.
+        QCOMPARE(Find("LblScore1")->accessibleName(), QStringLiteral("Rodrick's score: 0"));
+        QCOMPARE(Find("Cds52")->accessibleName(), QStringLiteral("Card, face down"));
+        QCOMPARE(Find("FramScores")->accessibleName(), QStringLiteral("Scores"));
         QVERIFY(Find("FramScores")->isVisible());
         QCOMPARE(Find("FramScores")->geometry(), QRect(890, 20, 151, 651));
     }
@@ -130,8 +135,14 @@ private slots:
                  QStringLiteral("Ann, of Tarn click a number above for how many tricks you will make."));
         // The human's hand lies face up along the bottom, thirteen cards from Left 3500 twips.
         int InHand = 0;
-        for (int K = 1; K <= 52; ++K)
-            if (Find(QStringLiteral("Cds%1").arg(K).toLatin1().constData())->y() == Px(6600)) ++InHand;
+        const QRegularExpression Spoken(QStringLiteral("^(Two|Three|Four|Five|Six|Seven|Eight|Nine|Ten|Jack|Queen|"
+                                                       "King|Ace) of (Diamonds|Clubs|Hearts|Spades)$"));
+        for (int K = 1; K <= 52; ++K) {
+            QWidget* Card = Find(QStringLiteral("Cds%1").arg(K).toLatin1().constData());
+            if (Card->y() != Px(6600)) continue;
+            ++InHand;
+            QVERIFY2(Spoken.match(Card->accessibleName()).hasMatch(), qPrintable(Card->accessibleName()));
+        }
         QCOMPARE(InHand, 13);
 
         QWidget* Three = Find("LblBids3");
