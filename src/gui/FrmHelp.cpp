@@ -15,8 +15,7 @@ const QColor HelpBlue(0, 0, 192);
 const QColor HelpText(192, 255, 255);
 const QColor ExitGreen(0, 192, 0);
 
-// The window's client area as it was drawn, in twips.
-// Tall enough to show the whole of the Exit button along the bottom.
+// The window's client area in twips: as it was drawn, but tall enough to show the whole Exit button.
 constexpr double HelpWidth = 12312, HelpHeight = 10092;
 
 // Times New Roman bold 12 point, at the 120 dots per inch the window was drawn at.

@@ -24,9 +24,7 @@ const QColor OkGreen(192, 255, 192);
 // The box's client area as it was drawn, in twips.
 constexpr double SplashWidth = 7380, SplashHeight = 4700;
 
-QRect Twips(double Left, double Top, double Width, double Height) {
-    return QRect(Px(Left), Px(Top), Px(Width), Px(Height));
-}
+QRect Twips(double Left, double Top, double Width, double Height) { return PxRect({Left, Top, Width, Height}); }
 
 // Point sizes as drawn at 120 dots per inch: 31.8 pt, 15.6 pt and 12 pt.
 QFont SplashFont(const char* Family, int PixelSize) {
@@ -144,25 +142,10 @@ void FrmSplash::ShowAbout() {
     }
     setWindowModality(ShownBefore ? Qt::NonModal : Qt::WindowModal);
     ShownBefore = true;
-    PlaceOverTable();
+    CentreOverTable(this);
     show();
     raise();
     activateWindow();
-}
-
-// The box stands in the middle of the table window, kept on the table's screen.
-void FrmSplash::PlaceOverTable() {
-    QWidget* Table = parentWidget() ? parentWidget()->window() : nullptr;
-    QScreen* Screen = Table ? Table->screen() : screen();
-    const QRect Room = Screen ? Screen->availableGeometry() : QRect();
-    const QRect Over = Table ? Table->frameGeometry() : Room;
-    QRect Place(QPoint(0, 0), size());
-    Place.moveCenter(Over.center());
-    if (Room.isValid()) {
-        Place.moveLeft(std::clamp(Place.left(), Room.left(), std::max(Room.left(), Room.right() + 1 - Place.width())));
-        Place.moveTop(std::clamp(Place.top(), Room.top(), std::max(Room.top(), Room.bottom() + 1 - Place.height())));
-    }
-    move(Place.topLeft());
 }
 
 // Without a title bar the box draws its own raised edge.

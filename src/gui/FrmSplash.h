@@ -28,7 +28,6 @@ protected:
     void paintEvent(QPaintEvent* Event) override;
 
 private:
-    void PlaceOverTable();
 
     bool ShownBefore = false;
     QWidget* Frame1 = nullptr;

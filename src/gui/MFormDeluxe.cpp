@@ -1,5 +1,6 @@
 #include "gui/MFormDeluxe.h"
 
+#include "gui/Pictures.h"
 #include "gui/TableWidgets.h"
 #include "shell/MessageBox.h"
 
@@ -239,23 +240,8 @@ void MFormDeluxe::LayOut(const MessageBoxModel& Box) {
         Button->SetPressed(false);
         Button->setVisible(L.ButtonShown[I]);
     }
-    PlaceOverTable();
+    CentreOverTable(this);
     update();
-}
-
-// The box stands in the middle of the table window, kept on the table's screen.
-void MFormDeluxe::PlaceOverTable() {
-    QWidget* Table = parentWidget() ? parentWidget()->window() : nullptr;
-    QScreen* Screen = Table ? Table->screen() : screen();
-    const QRect Room = Screen ? Screen->availableGeometry() : QRect();
-    const QRect Over = Table ? Table->frameGeometry() : Room;
-    QRect Place(QPoint(0, 0), size());
-    Place.moveCenter(Over.center());
-    if (Room.isValid()) {
-        Place.moveLeft(std::clamp(Place.left(), Room.left(), std::max(Room.left(), Room.right() + 1 - Place.width())));
-        Place.moveTop(std::clamp(Place.top(), Room.top(), std::max(Room.top(), Room.bottom() + 1 - Place.height())));
-    }
-    move(Place.topLeft());
 }
 
 void MFormDeluxe::Answer(int Index) {
@@ -267,17 +253,8 @@ void MFormDeluxe::Answer(int Index) {
 }
 
 QPixmap MFormDeluxe::Picture(int PictureNo) const {
-    const QDir Dir(AssetFolder);
-    const QString BaseName = QStringLiteral("msgpic%1").arg(PictureNo);
     const qreal Ratio = parentWidget() ? parentWidget()->devicePixelRatioF() : devicePixelRatioF();
-    if (Ratio > 1) {
-        QPixmap Sharp(Dir.filePath(BaseName + QStringLiteral("@2x.png")));
-        if (!Sharp.isNull()) {
-            Sharp.setDevicePixelRatio(2);
-            return Sharp;
-        }
-    }
-    return QPixmap(Dir.filePath(BaseName + QStringLiteral(".png")));
+    return LoadPicture(AssetFolder, QStringLiteral("msgpic%1").arg(PictureNo), Ratio);
 }
 
 void MFormDeluxe::reject() {}

@@ -41,7 +41,6 @@ protected:
 
 private:
     void LayOut(const MessageBoxModel& Box);
-    void PlaceOverTable();
     void Answer(int Index);
     QPixmap Picture(int PictureNo) const;
 

@@ -10,9 +10,9 @@ namespace tarnwick {
 Pictures::Pictures(QString Folder, qreal DevicePixelRatio)
     : Folder(std::move(Folder)), Ratio(DevicePixelRatio > 1 ? 2 : 1) {}
 
-QPixmap Pictures::Load(const QString& BaseName) const {
+QPixmap LoadPicture(const QString& Folder, const QString& BaseName, qreal DevicePixelRatio) {
     const QDir Dir(Folder);
-    if (Ratio > 1) {
+    if (DevicePixelRatio > 1) {
         QPixmap Sharp(Dir.filePath(BaseName + QStringLiteral("@2x.png")));
         if (!Sharp.isNull()) {
             Sharp.setDevicePixelRatio(2);
@@ -25,13 +25,14 @@ QPixmap Pictures::Load(const QString& BaseName) const {
 const QPixmap& Pictures::Card(int Picture) {
     QPixmap& Slot = Cards.at(static_cast<size_t>(Picture));
     if (Slot.isNull())
-        Slot = Load(Picture == BackPicture ? QStringLiteral("back")
-                                           : QStringLiteral("card%1").arg(Picture, 2, 10, QLatin1Char('0')));
+        Slot = LoadPicture(Folder, Picture == BackPicture ? QStringLiteral("back")
+                                           : QStringLiteral("card%1").arg(Picture, 2, 10, QLatin1Char('0')),
+                           Ratio);
     return Slot;
 }
 
 const QPixmap& Pictures::PileBack() {
-    if (Pile.isNull()) Pile = Load(QStringLiteral("pileback"));
+    if (Pile.isNull()) Pile = LoadPicture(Folder, QStringLiteral("pileback"), Ratio);
     return Pile;
 }
 

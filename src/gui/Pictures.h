@@ -9,6 +9,9 @@
 
 namespace tarnwick {
 
+// Reads BaseName.png from Folder, or BaseName@2x.png where the screen is dense enough for it.
+QPixmap LoadPicture(const QString& Folder, const QString& BaseName, qreal DevicePixelRatio);
+
 class Pictures {
 public:
     Pictures(QString Folder, qreal DevicePixelRatio);
@@ -18,8 +21,6 @@ public:
     const QPixmap& PileBack();
 
 private:
-    QPixmap Load(const QString& BaseName) const;
-
     QString Folder;
     qreal Ratio;
     std::array<QPixmap, 54> Cards;

@@ -3,6 +3,9 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
+
+#include <algorithm>
 
 #include <cmath>
 
@@ -19,6 +22,20 @@ QFont TableFont(int PixelSize) {
     F.setPixelSize(PixelSize);
     F.setBold(true);
     return F;
+}
+
+void CentreOverTable(QWidget* Box) {
+    QWidget* Table = Box->parentWidget() ? Box->parentWidget()->window() : nullptr;
+    QScreen* Screen = Table ? Table->screen() : Box->screen();
+    const QRect Room = Screen ? Screen->availableGeometry() : QRect();
+    const QRect Over = Table ? Table->frameGeometry() : Room;
+    QRect Place(QPoint(0, 0), Box->size());
+    Place.moveCenter(Over.center());
+    if (Room.isValid()) {
+        Place.moveLeft(std::clamp(Place.left(), Room.left(), std::max(Room.left(), Room.right() + 1 - Place.width())));
+        Place.moveTop(std::clamp(Place.top(), Room.top(), std::max(Room.top(), Room.bottom() + 1 - Place.height())));
+    }
+    Box->move(Place.topLeft());
 }
 
 PictureWidget::PictureWidget(QWidget* Parent) : QWidget(Parent) {

@@ -20,6 +20,8 @@ int Px(double Twips);
 QRect PxRect(const Rect& R);
 QColor ToQColor(Rgb C);
 QFont TableFont(int PixelSize = 14);
+// Puts a box that asks or tells something in the middle of the table window, on the table's screen.
+void CentreOverTable(QWidget* Box);
 
 class PictureWidget : public QWidget {
     Q_OBJECT
