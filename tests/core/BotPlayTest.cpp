@@ -1,3 +1,5 @@
+#include "CardTable.h"
+
 #include "ai/BotPlay.h"
 #include "ai/Searches.h"
 
@@ -15,46 +17,7 @@
 namespace {
 
 using namespace tarnwick;
-
-constexpr uint8_t Me = North, Rest = East;
-
-// Cards are written as on a score sheet: "TH" is the Ten of Hearts, "2S" the Two of Spades.
-int16_t Named(std::string_view Name) {
-    constexpr std::string_view Ranks = "23456789TJQKA", Suits = "DCHS";
-    const size_t Rank = Ranks.find(Name.front()), Suit = Suits.find(Name.back());
-    if (Name.size() != 2 || Rank == std::string_view::npos || Suit == std::string_view::npos)
-        throw std::invalid_argument("no such card: " + std::string(Name));
-    return static_cast<int16_t>(13 * Suit + Rank + 1);
-}
-
-std::vector<int16_t> Cards(std::string_view Names) {
-    std::vector<int16_t> Result;
-    for (size_t At = 0; At < Names.size(); At += 3)
-        Result.push_back(Named(Names.substr(At, 2)));
-    return Result;
-}
-
-// Desmond holds Hand, the Gone cards have been played (the trick's cards too), and East holds
-// everything else, so a search that strays outside Desmond's hand finds East's cards.
-GameState Table(std::string_view Hand, std::string_view Gone = "", std::string_view Trick = "") {
-    GameState S;
-    InitDeck(S.Deck);
-    for (int K = 1; K <= CardCount; ++K)
-        S.Deck[K].Holder = Rest;
-    for (const int16_t Card : Cards(Hand))
-        S.Deck[Card].Holder = Me;
-    const std::vector<int16_t> OnTable = Cards(Trick);
-    for (const auto& Played : {Cards(Gone), OnTable})
-        for (const int16_t Card : Played) {
-            S.Deck[Card].Holder = InNoHand;
-            S.Deck[Card].Played = true;
-        }
-    int16_t* Places[] = {&S.FirstCard, &S.SecondCard, &S.ThirdCard};
-    for (size_t I = 0; I < OnTable.size(); ++I)
-        *Places[I] = OnTable[I];
-    if (!OnTable.empty()) S.SuitLed = S.Deck[OnTable[0]].Suit;
-    return S;
-}
+using namespace tarnwick::test;
 
 using PlayRoutine = int16_t (*)(GameState&, uint8_t);
 
@@ -70,7 +33,7 @@ struct PlayCase {
 // and nowhere else, and the cards themselves are left for the caller to move.
 void ExpectPlay(PlayRoutine Play, int16_t GameState::*Place, const PlayCase& Case) {
     SCOPED_TRACE(Case.Why);
-    GameState S = Table(Case.Hand, Case.Gone, Case.Trick);
+    GameState S = TableFor(Case.Hand, Case.Gone, Case.Trick);
     const GameState Before = S;
     EXPECT_EQ(Play(S, Me), Named(Case.Expected));
     EXPECT_EQ(S.*Place, Named(Case.Expected));
@@ -108,10 +71,10 @@ TEST(BotPlayLead, AcesThenMasterCardsThenLow) {
 }
 
 TEST(BotPlayLead, SetsTheSuitLed) {
-    GameState S = Table("KS 4S");
+    GameState S = TableFor("KS 4S");
     EXPECT_EQ(BotLeads(S, Me), Named("4S"));
     EXPECT_EQ(S.SuitLed, Spades);
-    S = Table("AC 2D");
+    S = TableFor("AC 2D");
     BotLeads(S, Me);
     EXPECT_EQ(S.SuitLed, Clubs);
 }
@@ -132,7 +95,7 @@ TEST(BotPlayLead, WorksOutSpadesBrokenFromTheCardsGoneAfterTheAceAndMasterRules)
     };
     for (const auto& Case : Cases) {
         SCOPED_TRACE(Case.Why);
-        GameState S = Table(Case.Hand, Case.Gone);
+        GameState S = TableFor(Case.Hand, Case.Gone);
         S.SpadesBroken = Case.BrokenBefore;
         EXPECT_EQ(BotLeads(S, Me), Named(Case.Expected));
         EXPECT_EQ(S.SpadesBroken, Case.BrokenAfter);

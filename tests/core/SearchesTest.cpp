@@ -1,3 +1,5 @@
+#include "CardTable.h"
+
 #include "ai/Searches.h"
 
 #include <gtest/gtest.h>
@@ -11,46 +13,7 @@
 namespace {
 
 using namespace tarnwick;
-
-constexpr uint8_t Me = North, Rest = East;
-
-// Cards are written as on a score sheet: "TH" is the Ten of Hearts, "2S" the Two of Spades.
-int16_t Named(std::string_view Name) {
-    constexpr std::string_view Ranks = "23456789TJQKA", Suits = "DCHS";
-    const size_t Rank = Ranks.find(Name.front()), Suit = Suits.find(Name.back());
-    if (Name.size() != 2 || Rank == std::string_view::npos || Suit == std::string_view::npos)
-        throw std::invalid_argument("no such card: " + std::string(Name));
-    return static_cast<int16_t>(13 * Suit + Rank + 1);
-}
-
-std::vector<int16_t> Cards(std::string_view Names) {
-    std::vector<int16_t> Result;
-    for (size_t At = 0; At < Names.size(); At += 3)
-        Result.push_back(Named(Names.substr(At, 2)));
-    return Result;
-}
-
-// Desmond holds Hand, the Gone cards have been played (the trick's cards too), and East holds
-// everything else, so a search that strays outside Desmond's hand finds East's cards.
-GameState Table(std::string_view Hand, std::string_view Gone = "", std::string_view Trick = "") {
-    GameState S;
-    InitDeck(S.Deck);
-    for (int K = 1; K <= CardCount; ++K)
-        S.Deck[K].Holder = Rest;
-    for (const int16_t Card : Cards(Hand))
-        S.Deck[Card].Holder = Me;
-    const std::vector<int16_t> OnTable = Cards(Trick);
-    for (const auto& Played : {Cards(Gone), OnTable})
-        for (const int16_t Card : Played) {
-            S.Deck[Card].Holder = InNoHand;
-            S.Deck[Card].Played = true;
-        }
-    int16_t* Places[] = {&S.FirstCard, &S.SecondCard, &S.ThirdCard};
-    for (size_t I = 0; I < OnTable.size(); ++I)
-        *Places[I] = OnTable[I];
-    if (!OnTable.empty()) S.SuitLed = S.Deck[OnTable[0]].Suit;
-    return S;
-}
+using namespace tarnwick::test;
 
 struct CardCase {
     const char* Why;
@@ -59,7 +22,7 @@ struct CardCase {
 };
 
 TEST(SearchesLowest, LowestOfSuitIsTheFirstOfThatSuitInDeckOrder) {
-    const GameState S = Table("JC 4C 2D AS 2S");
+    const GameState S = TableFor("JC 4C 2D AS 2S");
     EXPECT_EQ(LowestOfSuit(S.Deck, Me, Clubs), 16);
     EXPECT_EQ(LowestOfSuit(S.Deck, Me, Spades), Named("2S"));
     EXPECT_EQ(LowestOfSuit(S.Deck, Me, Hearts), 0);
@@ -78,7 +41,7 @@ TEST(SearchesLowest, LowestCardGoesByValueBeforeSuit) {
     };
     for (const auto& Case : Cases) {
         SCOPED_TRACE(Case.Why);
-        EXPECT_EQ(LowestCard(Table(Case.Hand).Deck, Me), Case.Expected);
+        EXPECT_EQ(LowestCard(TableFor(Case.Hand).Deck, Me), Case.Expected);
     }
 }
 
@@ -91,7 +54,7 @@ TEST(SearchesLowest, LowestNonSpadeSkipsSpades) {
     };
     for (const auto& Case : Cases) {
         SCOPED_TRACE(Case.Why);
-        EXPECT_EQ(LowestNonSpade(Table(Case.Hand).Deck, Me), Case.Expected);
+        EXPECT_EQ(LowestNonSpade(TableFor(Case.Hand).Deck, Me), Case.Expected);
     }
 }
 
@@ -103,12 +66,12 @@ TEST(SearchesLowest, FirstInDeckOrderGoesBySuitBeforeValue) {
     };
     for (const auto& Case : Cases) {
         SCOPED_TRACE(Case.Why);
-        EXPECT_EQ(FirstInDeckOrder(Table(Case.Hand).Deck, Me), Case.Expected);
+        EXPECT_EQ(FirstInDeckOrder(TableFor(Case.Hand).Deck, Me), Case.Expected);
     }
 }
 
 TEST(SearchesLowest, LowestAboveStaysInTheSuitOfTheCardToBeat) {
-    const GameState S = Table("5H 9H KH 2S");
+    const GameState S = TableFor("5H 9H KH 2S");
     EXPECT_EQ(LowestAbove(S.Deck, Me, Named("8H")), Named("9H"));
     EXPECT_EQ(LowestAbove(S.Deck, Me, Named("4H")), Named("5H"));
     EXPECT_EQ(LowestAbove(S.Deck, Me, Named("KH")), 0);
@@ -116,14 +79,14 @@ TEST(SearchesLowest, LowestAboveStaysInTheSuitOfTheCardToBeat) {
 }
 
 TEST(SearchesHolding, SuitLedSpadesAndCounts) {
-    const GameState S = Table("3H QH 2C", "", "9H");
+    const GameState S = TableFor("3H QH 2C", "", "9H");
     EXPECT_TRUE(HasSuitLed(S, Me));
     EXPECT_FALSE(HasSpade(S.Deck, Me));
     EXPECT_TRUE(HasSpade(S.Deck, Rest));
     EXPECT_EQ(CountOfSuit(S.Deck, Me, Hearts), 2);
     EXPECT_EQ(CountOfSuit(S.Deck, Me, Diamonds), 0);
     EXPECT_EQ(CountOfSuit(S.Deck, Rest, Spades), 13);
-    EXPECT_FALSE(HasSuitLed(Table("3H", "", "9S"), Me));
+    EXPECT_FALSE(HasSuitLed(TableFor("3H", "", "9S"), Me));
 }
 
 TEST(SearchesMaster, OnlyKingQueenOrJackOfAPlainSuitWithEverythingAboveGone) {
@@ -145,7 +108,7 @@ TEST(SearchesMaster, OnlyKingQueenOrJackOfAPlainSuitWithEverythingAboveGone) {
     };
     for (const auto& Case : Cases) {
         SCOPED_TRACE(Case.Why);
-        EXPECT_EQ(IsMasterCard(Table(Case.Card, Case.Gone).Deck, Named(Case.Card)), Case.Expected);
+        EXPECT_EQ(IsMasterCard(TableFor(Case.Card, Case.Gone).Deck, Named(Case.Card)), Case.Expected);
     }
 }
 
@@ -164,7 +127,7 @@ TEST(SearchesTrick, CanBeatLead) {
     };
     for (const auto& Case : Cases) {
         SCOPED_TRACE(Case.Why);
-        EXPECT_EQ(CanBeatLead(Table(Case.Hand, "", Case.Lead), Me), Case.Expected);
+        EXPECT_EQ(CanBeatLead(TableFor(Case.Hand, "", Case.Lead), Me), Case.Expected);
     }
 }
 
@@ -179,11 +142,11 @@ TEST(SearchesTrick, WinningCardSoFar) {
     };
     for (const auto& Case : Cases) {
         SCOPED_TRACE(Case.Trick);
-        EXPECT_EQ(WinningCardSoFar(Table("", "", Case.Trick), Case.Position), Named(Case.Expected));
+        EXPECT_EQ(WinningCardSoFar(TableFor("", "", Case.Trick), Case.Position), Named(Case.Expected));
     }
 
     // In third place the third card is not on the table yet, whatever its variable still holds.
-    GameState S = Table("", "", "5H 8H");
+    GameState S = TableFor("", "", "5H 8H");
     S.ThirdCard = Named("AS");
     EXPECT_EQ(WinningCardSoFar(S, 3), Named("8H"));
     EXPECT_EQ(WinningCardSoFar(S, 2), 0);
@@ -211,7 +174,7 @@ TEST(SearchesTrick, CanWinTrickTrumpsWithoutComparingSpades) {
     };
     for (const auto& Case : Cases) {
         SCOPED_TRACE(Case.Why);
-        EXPECT_EQ(CanWinTrick(Table(Case.Hand, "", Case.Trick), Me, Named(Case.ToBeat)), Case.Expected);
+        EXPECT_EQ(CanWinTrick(TableFor(Case.Hand, "", Case.Trick), Me, Named(Case.ToBeat)), Case.Expected);
     }
 }
 
