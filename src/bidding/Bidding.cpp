@@ -66,7 +66,7 @@ Task<int16_t> GetPlayerBid(Game& G) {
     G.View.StatusPanel2 = S.PlayerName + " click a number above for how many tricks you will make.";
     G.View.FramBids.Visible = true;
     S.BidClicked = -1;
-    co_await G.Steps.WaitForHuman();
+    co_await G.Steps.WaitForHuman(HumanWait::Bid);
     const int16_t Bid = S.BidClicked;
     G.View.FramBids.Visible = false;
     co_return Bid;
@@ -75,7 +75,7 @@ Task<int16_t> GetPlayerBid(Game& G) {
 void LblBids_Click(Game& G, int Index) {
     if (!G.View.FramBids.Visible || Index < 0 || Index > 13) return;
     G.State.BidClicked = static_cast<int16_t>(Index);
-    G.Steps.WakeHuman();
+    G.Steps.WakeHuman(HumanWait::Bid);
 }
 
 } // namespace tarnwick

@@ -66,7 +66,7 @@ bool IsLegalForHuman(const GameState& S, int16_t CardNo, bool Leading) {
 void Cds_Click(Game& G, int CardNo) {
     GameState& S = G.State;
     if (CardNo < 1 || CardNo > CardCount) return;
-    if (S.Deck[CardNo].Holder != Human || !S.GameInProgress || S.CardClickLock || !G.Steps.AwaitingHuman()) return;
+    if (S.Deck[CardNo].Holder != Human || !S.GameInProgress || S.CardClickLock || !G.Steps.AwaitingHuman(HumanWait::Card)) return;
     const bool Leading = S.CardsLeft[East] == S.CardsLeft[Human];
     if (!IsLegalForHuman(S, static_cast<int16_t>(CardNo), Leading)) {
         G.View.StatusPanel2 = S.PlayerName + " Sorry, you cannot play that card. Try again please";
@@ -76,7 +76,7 @@ void Cds_Click(Game& G, int CardNo) {
     // this one is still on its way to the table.
     S.CardClickLock = true;
     S.CardClicked = static_cast<int16_t>(CardNo);
-    G.Steps.WakeHuman();
+    G.Steps.WakeHuman(HumanWait::Card);
 }
 
 Task<> HumanTurn(Game& G, int Place) {
@@ -84,7 +84,7 @@ Task<> HumanTurn(Game& G, int Place) {
     S.CardClickLock = false;
     G.View.StatusPanel2 = S.PlayerName + " please click on card you wish to play.";
     S.PlayerHasPlayed = false;
-    co_await G.Steps.WaitForHuman();
+    co_await G.Steps.WaitForHuman(HumanWait::Card);
 
     const int16_t K = S.CardClicked;
     if (Place != 1) S.SuitLed = S.Deck[S.FirstCard].Suit;

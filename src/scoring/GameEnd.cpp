@@ -40,16 +40,18 @@ void CountTheWin(Game& G, uint8_t Winner) {
 Task<> AnnounceWinner(Game& G, uint8_t Winner) {
     GameState& S = G.State;
     if (Winner == Human) {
-        co_await MsgBoxDeluxe(G, GameOver(S.PlayerName + " congratulations - you won this game. Your fun money and "
-                                                         "games won can be seen from View Menu and final scores on "
-                                                         "the right. Press F2 for new game or Ctrl & X to exit game.",
-                                          6));
+        const Question Won = GameOver(S.PlayerName + " congratulations - you won this game. Your fun money and "
+                                                     "games won can be seen from View Menu and final scores on the "
+                                                     "right. Press F2 for new game or Ctrl & X to exit game.",
+                                      6);
+        co_await MsgBoxDeluxe(G, Won);
         CountTheWin(G, Winner);
         SaveNames(G);
         SaveMoney(G);
     } else {
         G.View.StatusPanel2 = NewGamePrompt;
-        co_await MsgBoxDeluxe(G, GameOver(S.PlayerName + LostTexts[Winner], 7));
+        const Question Lost = GameOver(S.PlayerName + LostTexts[Winner], 7);
+        co_await MsgBoxDeluxe(G, Lost);
         CountTheWin(G, Winner);
         SaveNames(G);
     }
@@ -90,12 +92,14 @@ void SettleGame(Game& G) {
 
 Task<> EndOfGameCheck(Game& G) {
     GameState& S = G.State;
-    if (CheckForDraw(S))
-        co_await MsgBoxDeluxe(G, {S.PlayerName + " As two players have the same score, we will play another hand "
-                                                 "until there is a clear winner.",
-                                  {"O.K", "", ""},
-                                  5,
-                                  "A Draw"});
+    if (CheckForDraw(S)) {
+        const Question Draw{S.PlayerName + " As two players have the same score, we will play another hand until "
+                                           "there is a clear winner.",
+                            {"O.K", "", ""},
+                            5,
+                            "A Draw"};
+        co_await MsgBoxDeluxe(G, Draw);
+    }
     if (!GameIsOver(S)) co_return;
     S.GameInProgress = false;
     G.View.StatusPanel2 = S.PlayerName + " The game is over.";

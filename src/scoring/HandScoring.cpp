@@ -87,14 +87,14 @@ Task<> ScoreHand(Game& G) {
     }
     V.FramResults.Visible = true;
     G.Sounds.PlayWave(Wave::RingOut);
-    co_await G.Steps.WaitForHuman();
+    co_await G.Steps.WaitForHuman(HumanWait::Continue);
     co_await EndOfGameCheck(G);
 }
 
 void CmdClose_Click(Game& G) {
     if (!G.View.FramResults.Visible) return;
     G.View.FramResults.Visible = false;
-    G.Steps.WakeHuman();
+    G.Steps.WakeHuman(HumanWait::Continue);
 }
 
 } // namespace tarnwick

@@ -4,9 +4,7 @@
 
 namespace tarnwick {
 
-namespace {
-
-void Open(Game& G, Question Q, std::function<void(Game&)> Then) {
+void OpenMsgBox(Game& G, Question Q, std::function<void(Game&)> Then) {
     MessageBoxModel& Box = G.View.MessageBox;
     Box.Prompt = std::move(Q.Prompt);
     Box.Captions = std::move(Q.Captions);
@@ -18,16 +16,9 @@ void Open(Game& G, Question Q, std::function<void(Game&)> Then) {
     G.Steps.Hold();
 }
 
-} // namespace
-
-Task<> MsgBoxDeluxe(Game& G, Question Q) {
-    Open(G, std::move(Q), [](Game& Asker) { Asker.Steps.WakeHuman(); });
-    co_await G.Steps.WaitForHuman();
-}
-
 void AskThen(Game& G, Question Q, std::function<void(Game&)> Then) {
     if (G.View.MessageBox.Visible || G.View.NameInput.Visible) return;
-    Open(G, std::move(Q), std::move(Then));
+    OpenMsgBox(G, std::move(Q), std::move(Then));
 }
 
 void Label1_Click(Game& G, int Index) {

@@ -18,8 +18,16 @@ struct Question {
     std::string Title;
 };
 
-// Asked by the game itself: the hand waits for the answer.
-Task<> MsgBoxDeluxe(Game& G, Question Q);
+// Shows the box and stands the game still; Then runs once it has been answered.
+void OpenMsgBox(Game& G, Question Q, std::function<void(Game&)> Then);
+
+// Asked by the game itself: opens the box at once; the hand co_awaits the result to wait for the
+// answer. Not a coroutine, and best given a named Question: a string-holding argument that has to
+// live across a suspension is exactly what this compiler has been seen to copy wrongly.
+[[nodiscard]] inline auto MsgBoxDeluxe(Game& G, const Question& Q) {
+    OpenMsgBox(G, Q, [](Game& Asker) { Asker.Steps.WakeHuman(HumanWait::Answer); });
+    return G.Steps.WaitForHuman(HumanWait::Answer);
+}
 
 // Asked by a command from the menus: Then runs once the box has been answered. Nothing is asked
 // while another box is still open.

@@ -39,8 +39,8 @@ void Flow::Arm(uint32_t From, int Ms) {
     });
 }
 
-void Flow::WakeHuman() {
-    if (!WaitingForHuman || Pending) return;
+void Flow::WakeHuman(HumanWait With) {
+    if (!WaitingForHuman || Awaited != With || Pending) return;
     const uint64_t Mine = Generation;
     Pending = Time.StartTimer(0, [this, Mine] {
         if (Mine != Generation) return;

@@ -12,6 +12,10 @@
 
 namespace tarnwick {
 
+// What the human is waiting to be asked for. An answer of another kind wakes nothing: a click
+// on Continue can never answer a bid.
+enum class HumanWait : uint8_t { Bid, Card, Continue, Answer };
+
 class Flow {
 public:
     explicit Flow(Clock& Time) : Time(Time) {}
@@ -24,6 +28,7 @@ public:
     void Abandon();
     bool Running() const { return !Root.Done(); }
     bool AwaitingHuman() const { return WaitingForHuman; }
+    bool AwaitingHuman(HumanWait For) const { return WaitingForHuman && Awaited == For; }
 
     // Suspends the running coroutine until Ms milliseconds have passed since the tick StartTick.
     // The span is measured as an unsigned difference, so the wrap of the tick counter never
@@ -40,23 +45,25 @@ public:
         return Awaiter{*this, StartTick, Ms};
     }
 
-    // Suspends the running coroutine until WakeHuman is called.
-    auto WaitForHuman() {
+    // Suspends the running coroutine until WakeHuman is called with the same kind of answer.
+    auto WaitForHuman(HumanWait For) {
         struct Awaiter {
             Flow& F;
+            HumanWait For;
             bool await_ready() const noexcept { return false; }
             void await_suspend(std::coroutine_handle<> H) {
                 F.Suspended = H;
                 F.WaitingForHuman = true;
+                F.Awaited = For;
             }
             void await_resume() const noexcept {}
         };
-        return Awaiter{*this};
+        return Awaiter{*this, For};
     }
 
     // The human has answered: the waiting coroutine goes on at the next turn of the event loop,
     // after the click that answered has been fully handled.
-    void WakeHuman();
+    void WakeHuman(HumanWait With);
 
     // While a modal question is open the flow stands still; a pause that ran out meanwhile ends
     // as soon as it is released.
@@ -75,6 +82,7 @@ private:
     Clock::TimerId Pending = 0;
     uint64_t Generation = 0;
     bool WaitingForHuman = false;
+    HumanWait Awaited = HumanWait::Bid;
     bool IsHeld = false;
     bool DueWhileHeld = false;
 };

@@ -98,6 +98,8 @@ Task<> PlayGame(Game& G) {
 
 void StartNewGame(Game& G) {
     G.Steps.Abandon();
+    // The results of a hand given up are not left waiting for a Continue that would go nowhere.
+    G.View.FramResults.Visible = false;
     G.State.GameInProgress = false;
     G.Steps.Run(PlayGame(G));
 }

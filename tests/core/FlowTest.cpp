@@ -46,7 +46,7 @@ Task<> OuterStep(Flow& F, Clock& Time, Log& Steps) {
 
 Task<> AskHuman(Flow& F, const VirtualClock& Time, Log& Steps) {
     Steps.push_back("asks");
-    co_await F.WaitForHuman();
+    co_await F.WaitForHuman(HumanWait::Card);
     Steps.push_back("answered at " + std::to_string(Time.Elapsed()));
 }
 
@@ -181,8 +181,12 @@ TEST(Flow, HumanAnswerGoesOnAtTheNextTurnOfTheLoop) {
     EXPECT_TRUE(F.AwaitingHuman());
     EXPECT_TRUE(Time.Idle());
 
-    F.WakeHuman();
-    F.WakeHuman();
+    // Only an answer of the kind asked for is heard.
+    F.WakeHuman(HumanWait::Continue);
+    F.WakeHuman(HumanWait::Bid);
+    EXPECT_TRUE(Time.Idle());
+    F.WakeHuman(HumanWait::Card);
+    F.WakeHuman(HumanWait::Card);
     EXPECT_EQ(Steps, Log{"asks"});
     EXPECT_TRUE(F.AwaitingHuman());
     EXPECT_FALSE(Time.Idle());
@@ -197,10 +201,10 @@ TEST(Flow, WakingNobodyDoesNothing) {
     VirtualClock Time;
     Flow F(Time);
     Log Steps;
-    F.WakeHuman();
+    F.WakeHuman(HumanWait::Card);
     EXPECT_TRUE(Time.Idle());
     F.Run(WaitThenNote(F, Time, 100, Steps));
-    F.WakeHuman();
+    F.WakeHuman(HumanWait::Card);
     Time.Advance(99);
     EXPECT_TRUE(Steps.empty());
     Time.RunUntilIdle();
@@ -212,7 +216,7 @@ TEST(Flow, AnswerGivenUpBeforeItsTurnNeverArrives) {
     Flow F(Time);
     Log Steps;
     F.Run(AskHuman(F, Time, Steps));
-    F.WakeHuman();
+    F.WakeHuman(HumanWait::Card);
     F.Abandon();
     EXPECT_TRUE(Time.Idle());
     Time.RunUntilIdle();
@@ -256,7 +260,7 @@ TEST(Flow, HumanAnswerWhileHeldIsTakenAtRelease) {
     Log Steps;
     F.Run(AskHuman(F, Time, Steps));
     F.Hold();
-    F.WakeHuman();
+    F.WakeHuman(HumanWait::Card);
     Time.Advance(500);
     EXPECT_EQ(Steps, Log{"asks"});
     F.Release();
