@@ -21,5 +21,12 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 echo "== Core tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 ctest --test-dir build-asan --output-on-failure -j "$jobs"
+echo "== Records reader under libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer"
+mkdir -p build-fuzz
+if ! ./fuzz/run.sh 200000 >build-fuzz/run.log 2>&1; then
+    tail -n 60 build-fuzz/run.log
+    exit 1
+fi
+grep -E '^Done [0-9]+ runs' build-fuzz/run.log
 echo "== All tests"
 ctest --test-dir build --output-on-failure -j "$jobs"

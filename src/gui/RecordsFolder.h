@@ -6,8 +6,23 @@
 
 namespace tarnwick {
 
-// Where Money.dat and Name.dat live: beside the executable, or in the player's own data folder
-// when the executable's folder cannot be written.
-std::filesystem::path RecordsFolder(const QString& ExecutableFolder);
+// Where the pictures and sounds are: beside the executable when they lie there (a build tree or
+// an unpacked folder), else in the installed data folder, DataFolderFromExecutable relative to
+// the executable's folder (bin/../share/tarnwick), else in the first "tarnwick" folder among the
+// system's data folders. The executable's folder when none has them.
+QString AssetFolder(const QString& ExecutableFolder, const QString& DataFolderFromExecutable);
+
+// True when the game runs from an installation: its pictures and sounds are not beside it.
+bool RunsInstalled(const QString& ExecutableFolder);
+
+enum class RecordsPlace { BesideExecutable, PlayerData };
+
+// Money.dat and Name.dat stay beside the executable only when it runs from a folder of its own
+// that can be written; an installed game never writes beside its executable, even as root.
+RecordsPlace ChooseRecordsPlace(bool ExecutableFolderWritable, bool Installed);
+
+// Where Money.dat and Name.dat live, by ChooseRecordsPlace: beside the executable, or in the
+// player's own data folder, made when missing.
+std::filesystem::path RecordsFolder(const QString& ExecutableFolder, bool Installed = false);
 
 } // namespace tarnwick

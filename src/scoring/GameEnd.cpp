@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 namespace tarnwick {
 
@@ -32,7 +33,10 @@ void SaveNames(Game& G) { SaveNameData(G.RecordsFolder, G.State.PlayerName, G.St
 void SaveMoney(Game& G) { SaveMoneyData(G.RecordsFolder, G.State.FunMoney); }
 
 void CountTheWin(Game& G, uint8_t Winner) {
-    ++G.State.GamesWon[Winner];
+    // The count is kept in 16 bits, in memory and in Name.dat's readers: it stops at the top
+    // rather than turn negative.
+    int16_t& Won = G.State.GamesWon[Winner];
+    if (Won < INT16_MAX) ++Won;
     ShowGamesWon(G, Winner);
     G.State.GameInProgress = false;
 }

@@ -209,6 +209,8 @@ void LoadRecords(const std::filesystem::path& Folder, Records& Into) {
     const std::string NameFile = ReadFileHead(Folder / NameFileName);
     FieldReader Name(NameFile);
     if (!Name.ReadName(Into.PlayerName)) return;
+    // A name read is held as it would be written, with nothing in it that could break the line.
+    Into.PlayerName = StorableName(Into.PlayerName);
     for (auto& Won : Into.GamesWon) {
         if (!Name.ReadNumber(Won)) break;
     }

@@ -21,18 +21,22 @@ void Flow::Abandon() {
 
 void Flow::SuspendFor(std::coroutine_handle<> H, uint32_t From, int Ms) {
     Suspended = H;
-    Arm(From, Ms);
+    PauseFrom = From;
+    PauseMs = static_cast<uint32_t>(Ms);
+    Arm();
 }
 
-void Flow::Arm(uint32_t From, int Ms) {
+// Only one pause is ever pending, so its span lives here and the timer carries no more than fits
+// in a callback without an allocation of its own.
+void Flow::Arm() {
     const uint64_t Mine = Generation;
-    const uint32_t Spent = Time.TickCount() - From;
-    const int Left = Spent >= static_cast<uint32_t>(Ms) ? 0 : Ms - static_cast<int>(Spent);
-    Pending = Time.StartTimer(Left, [this, Mine, From, Ms] {
+    const uint32_t Spent = Time.TickCount() - PauseFrom;
+    const int Left = Spent >= PauseMs ? 0 : static_cast<int>(PauseMs - Spent);
+    Pending = Time.StartTimer(Left, [this, Mine] {
         if (Mine != Generation) return;
         Pending = 0;
-        if (Time.TickCount() - From < static_cast<uint32_t>(Ms)) {
-            Arm(From, Ms);
+        if (Time.TickCount() - PauseFrom < PauseMs) {
+            Arm();
             return;
         }
         Resume();

@@ -73,13 +73,14 @@ public:
 
 private:
     void SuspendFor(std::coroutine_handle<> H, uint32_t From, int Ms);
-    void Arm(uint32_t From, int Ms);
+    void Arm();
     void Resume();
 
     Clock& Time;
     Task<> Root;
     std::coroutine_handle<> Suspended;
     Clock::TimerId Pending = 0;
+    uint32_t PauseFrom = 0, PauseMs = 0;
     uint64_t Generation = 0;
     bool WaitingForHuman = false;
     HumanWait Awaited = HumanWait::Bid;

@@ -1,0 +1,73 @@
+#pragma once
+// What the simulator's tests share: a records folder of their own and whole runs of the driver
+// with their hand history kept in memory.
+
+#include "sim/Driver.h"
+#include "sim/HandLog.h"
+#include "sim/Invariants.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include <unistd.h>
+
+namespace tarnwick::sim::test {
+
+// Test processes run side by side, so the folder name carries the process id.
+class RecordsFolder {
+public:
+    RecordsFolder() {
+        static int Count = 0;
+        Path = std::filesystem::temp_directory_path() /
+               ("tarnwick-sim-test-" + std::to_string(::getpid()) + "-" + std::to_string(Count++));
+        std::filesystem::remove_all(Path);
+        std::filesystem::create_directories(Path);
+    }
+    RecordsFolder(const RecordsFolder&) = delete;
+    RecordsFolder& operator=(const RecordsFolder&) = delete;
+    ~RecordsFolder() {
+        std::error_code Ignored;
+        std::filesystem::remove_all(Path, Ignored);
+    }
+    std::filesystem::path Path;
+};
+
+struct Run {
+    std::string Log;
+    std::string Problem;
+    std::string Violation;
+    uint64_t Fallbacks = 0;
+    int16_t TargetSet = 0;
+};
+
+// Plays Games games on one table, every step checked, and keeps the hand history.
+inline Run PlayGames(uint64_t Seed, int Games, int16_t Target) {
+    RecordsFolder Folder;
+    char* Text = nullptr;
+    size_t Size = 0;
+    std::FILE* Memory = ::open_memstream(&Text, &Size);
+    Run Result;
+    {
+        Driver Table(Seed, Folder.Path, Target);
+        Invariants Checks;
+        HandLog Log(Memory, Seed);
+        Table.CheckWith(Checks);
+        Table.Listen(Log);
+        for (int Game = 0; Game < Games && Table.PlayGame(); ++Game) {
+        }
+        Log.Finish();
+        Result.Problem = Table.Problem();
+        Result.Violation = Checks.FirstViolation();
+        Result.Fallbacks = Table.Fallbacks();
+        Result.TargetSet = Table.Table().State.TargetScore;
+    }
+    std::fclose(Memory);
+    Result.Log.assign(Text, Size);
+    std::free(Text);
+    return Result;
+}
+
+} // namespace tarnwick::sim::test

@@ -1,0 +1,97 @@
+#include "sim/Driver.h"
+
+#include "scoring/HandScoring.h"
+#include "shell/Commands.h"
+#include "shell/MessageBox.h"
+#include "table/Scores.h"
+#include "table/StartUp.h"
+
+namespace tarnwick::sim {
+
+namespace {
+
+// A game has at most nine hands of fifteen waits each, and a box or two; far more means the
+// table goes round in circles.
+constexpr int MaxWaitsInGame = 1000;
+
+} // namespace
+
+Driver::Driver(uint64_t Seed, const std::filesystem::path& RecordsFolder, int16_t Target)
+    : G(Clock, Quiet, Seed, RecordsFolder) {
+    G.Events = &Everyone;
+    Everyone.Add(End);
+    G.Steps.Run(Form_Load(G));
+    Clock.RunUntilIdle();
+    switch (Target) {
+    case 100:
+        Mnu100_Click(G);
+        break;
+    case 200:
+        Mnu200_Click(G);
+        break;
+    default:
+        Mnu300_Click(G);
+        break;
+    }
+    if (G.State.TargetScore != Target)
+        Stop("the Options menu did not set the target " + std::to_string(Target));
+    StartedAt = Clock.Elapsed();
+}
+
+void Driver::CheckWith(Invariants& Check) {
+    Checks = &Check;
+    Everyone.Add(Check);
+}
+
+bool Driver::Stop(std::string Why) {
+    if (Trouble.empty()) Trouble = std::move(Why);
+    return false;
+}
+
+bool Driver::Answer() {
+    GameState& S = G.State;
+    const DisplayModel& V = G.View;
+    if (V.MessageBox.Visible) {
+        if (V.MessageBox.Title.find("A Draw") != std::string::npos) ++Draws;
+        Label1_Click(G, 0);
+        return true;
+    }
+    if (V.FramBids.Visible) {
+        South.Bid(G);
+        return true;
+    }
+    if (V.FramResults.Visible) {
+        CmdClose_Click(G);
+        return true;
+    }
+    if (G.Steps.AwaitingHuman(HumanWait::Card) && S.GameInProgress && !S.CardClickLock) {
+        if (South.Play(G, Checks != nullptr)) return true;
+        return Stop("game " + std::to_string(GameNo) + ": " +
+                    (South.Trouble().empty() ? "no card of south's was taken" : South.Trouble()));
+    }
+    return false;
+}
+
+bool Driver::PlayGame() {
+    if (!Trouble.empty()) return false;
+    const std::string Which = "game " + std::to_string(GameNo + 1);
+    End.Over = false;
+    Everyone.GameStarting(G.State, ++GameNo);
+    MnuNew_Click(G);
+    if (!G.Steps.Running()) return Stop(Which + ": New Game did not start a game");
+    for (int Waits = 0;; ++Waits) {
+        Clock.RunUntilIdle();
+        if (Checks) {
+            Checks->AtWait(G);
+            if (Checks->Broken()) return Stop(Checks->FirstViolation());
+        }
+        if (!G.Steps.Running()) break;
+        if (Waits > MaxWaitsInGame)
+            return Stop(Which + ": still not over after " + std::to_string(Waits) + " waits");
+        if (!Answer()) return Stop(Which + ": the table waits, and not for anything the human could do");
+    }
+    if (!End.Over) return Stop(Which + ": the game stopped without being over");
+    return true;
+}
+
+} // namespace tarnwick::sim

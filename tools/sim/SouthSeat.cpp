@@ -1,0 +1,120 @@
+#include "sim/SouthSeat.h"
+
+#include "ai/BotPlay.h"
+#include "bidding/Bidding.h"
+#include "bidding/BotsBids.h"
+#include "play/HumanPlay.h"
+
+namespace tarnwick::sim {
+
+namespace {
+
+bool Taken(const GameState& S, int16_t Card) {
+    return S.CardClickLock && S.CardClicked == Card;
+}
+
+int16_t ComputerChooses(GameState& S, int Place) {
+    switch (Place) {
+    case 1:
+        return BotLeads(S, Human);
+    case 2:
+        return BotPlaysSecond(S, Human);
+    case 3:
+        return BotPlaysThird(S, Human);
+    default:
+        return BotPlaysFourth(S, Human);
+    }
+}
+
+// What the computer's rules may write as they choose.
+struct TrickFields {
+    int16_t First, Second, Third, Fourth;
+    uint8_t SuitLed;
+    bool SpadesBroken;
+    bool operator==(const TrickFields&) const = default;
+};
+
+TrickFields TrickOf(const GameState& S) {
+    return {S.FirstCard, S.SecondCard, S.ThirdCard, S.FourthCard, S.SuitLed, S.SpadesBroken};
+}
+
+void PutBack(GameState& S, const TrickFields& T) {
+    S.FirstCard = T.First;
+    S.SecondCard = T.Second;
+    S.ThirdCard = T.Third;
+    S.FourthCard = T.Fourth;
+    S.SuitLed = T.SuitLed;
+    S.SpadesBroken = T.SpadesBroken;
+}
+
+// Everything of the state but the card names, to see whether a choice left the table as it was.
+bool SameTable(const GameState& A, const GameState& B) {
+    for (int K = 1; K <= CardCount; ++K)
+        if (A.Deck[K].Holder != B.Deck[K].Holder || A.Deck[K].Played != B.Deck[K].Played) return false;
+    return TrickOf(A) == TrickOf(B) && A.PlayedCard == B.PlayedCard && A.CardsLeft == B.CardsLeft &&
+           A.Leader == B.Leader && A.Bids == B.Bids && A.TricksWon == B.TricksWon && A.Score == B.Score &&
+           A.Bags == B.Bags && A.CardClicked == B.CardClicked && A.CardClickLock == B.CardClickLock &&
+           A.PauseMs == B.PauseMs;
+}
+
+} // namespace
+
+int16_t SouthSeat::ChooseBid(const GameState& S) {
+    return AdjustedForTarget(BotsBids(S.Deck, Human), S.Score[Human], S.TargetScore);
+}
+
+int SouthSeat::PlaceInTrick(const GameState& S) {
+    if (S.CardsLeft[East] == S.CardsLeft[Human]) return 1;
+    int Place = 1;
+    for (uint8_t Seat = West; Seat <= East; ++Seat)
+        if (S.CardsLeft[Seat] < S.CardsLeft[Human]) ++Place;
+    return Place;
+}
+
+int16_t SouthSeat::FirstLegalCard(const GameState& S) {
+    const bool Leading = PlaceInTrick(S) == 1;
+    for (int16_t K = 1; K <= CardCount; ++K)
+        if (S.Deck[K].Holder == Human && IsLegalForHuman(S, K, Leading)) return K;
+    return 0;
+}
+
+int16_t SouthSeat::ChooseCardInPlace(GameState& S) {
+    const TrickFields Before = TrickOf(S);
+    const int16_t Card = ComputerChooses(S, PlaceInTrick(S));
+    PutBack(S, Before);
+    return Card;
+}
+
+void SouthSeat::Bid(Game& G) const {
+    LblBids_Click(G, ChooseBid(G.State));
+}
+
+bool SouthSeat::Play(Game& G, bool Verify) {
+    int16_t Choice = 0;
+    if (Verify) {
+        // The copy is taken first; the table itself must come back to match it.
+        Scratch = G.State;
+        Choice = ChooseCardInPlace(G.State);
+        if (!SameTable(Scratch, G.State)) {
+            Problem = "choosing south's card changed the table beyond the trick";
+            return false;
+        }
+        const int16_t OnACopy = ComputerChooses(Scratch, PlaceInTrick(Scratch));
+        if (OnACopy != Choice) {
+            Problem = "the computer chooses card " + std::to_string(OnACopy) +
+                      " for south on a copy of the table, card " + std::to_string(Choice) +
+                      " on the table itself";
+            return false;
+        }
+    } else {
+        Choice = ChooseCardInPlace(G.State);
+    }
+    Cds_Click(G, Choice);
+    if (Taken(G.State, Choice)) return true;
+    ++FallbackCount;
+    const int16_t Legal = FirstLegalCard(G.State);
+    Cds_Click(G, Legal);
+    return Legal != 0 && Taken(G.State, Legal);
+}
+
+} // namespace tarnwick::sim

@@ -1,0 +1,155 @@
+// tarnwick-sim: whole games headless, the south seat played by the computer players' own rules.
+
+#include "sim/Driver.h"
+#include "sim/HandLog.h"
+#include "sim/Invariants.h"
+#include "sim/LogCheck.h"
+#include "sim/Options.h"
+#include "sim/Tally.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <system_error>
+
+#include <unistd.h>
+
+namespace {
+
+using namespace tarnwick::sim;
+namespace fs = std::filesystem;
+
+// Where a run keeps its records when not told: TMPDIR when set, else the memory-backed /dev/shm
+// when there is one, since every won game writes both files and flushes them to disk.
+fs::path ScratchBase() {
+    const char* Chosen = std::getenv("TMPDIR");
+    if (Chosen && *Chosen) return Chosen;
+    std::error_code Error;
+    if (fs::is_directory("/dev/shm", Error) && ::access("/dev/shm", W_OK | X_OK) == 0) return "/dev/shm";
+    return fs::temp_directory_path(Error);
+}
+
+// A records folder of the run's own, gone again at the end, so the player's files stay untouched.
+class TemporaryFolder {
+public:
+    TemporaryFolder() {
+        std::string Pattern = (ScratchBase() / "tarnwick-sim-XXXXXX").string();
+        if (::mkdtemp(Pattern.data())) Path = Pattern;
+    }
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+    ~TemporaryFolder() {
+        std::error_code Ignored;
+        if (!Path.empty()) fs::remove_all(Path, Ignored);
+    }
+    fs::path Path;
+};
+
+struct FileCloser {
+    void operator()(std::FILE* F) const { std::fclose(F); }
+};
+
+int VerifyLog(const fs::path& File) {
+    std::ifstream In(File, std::ios::binary);
+    if (!In) {
+        std::cerr << "tarnwick-sim: cannot read " << File.string() << "\n";
+        return 2;
+    }
+    const LogReport Report = CheckLog(In);
+    if (!Report.Error.empty()) {
+        std::cerr << "tarnwick-sim: " << File.string() << ", " << Report.Error << "\n";
+        return 1;
+    }
+    std::cout << File.string() << ": " << Report.Lines << " lines, " << Report.Games << " games, "
+              << Report.Hands << " hands, " << Report.Tricks << " tricks, all sound\n";
+    return 0;
+}
+
+int Simulate(const Options& O) {
+    std::optional<TemporaryFolder> Scratch;
+    fs::path Records = O.RecordsFolder;
+    if (Records.empty()) {
+        Scratch.emplace();
+        if (Scratch->Path.empty()) {
+            std::cerr << "tarnwick-sim: cannot make a temporary records folder\n";
+            return 2;
+        }
+        Records = Scratch->Path;
+    } else {
+        std::error_code Error;
+        fs::create_directories(Records, Error);
+        if (!fs::is_directory(Records)) {
+            std::cerr << "tarnwick-sim: " << Records.string() << " is not a folder\n";
+            return 2;
+        }
+    }
+
+    std::unique_ptr<std::FILE, FileCloser> LogFile;
+    std::optional<HandLog> Log;
+    if (!O.LogFile.empty()) {
+        LogFile.reset(std::fopen(O.LogFile.c_str(), "wb"));
+        if (!LogFile) {
+            std::cerr << "tarnwick-sim: cannot write " << O.LogFile.string() << "\n";
+            return 2;
+        }
+        Log.emplace(LogFile.get(), O.Seed);
+    }
+
+    Driver Table(O.Seed, Records, O.Target);
+    Invariants Checks;
+    Tally Figures;
+    if (O.Check) Table.CheckWith(Checks);
+    if (Log) Table.Listen(*Log);
+    Table.Listen(Figures);
+
+    const auto Start = std::chrono::steady_clock::now();
+    bool Finished = Table.Problem().empty();
+    for (uint64_t Game = 0; Finished && Game < O.Games; ++Game)
+        Finished = Table.PlayGame();
+    const std::chrono::duration<double> Wall = std::chrono::steady_clock::now() - Start;
+
+    const bool LogWritten = !Log || Log->Finish();
+    RunFigures Run;
+    Run.WallSeconds = Wall.count();
+    Run.VirtualMs = Table.VirtualMs();
+    Run.Fallbacks = Table.Fallbacks();
+    Run.Draws = Table.DrawsAnnounced();
+    Run.Seed = O.Seed;
+    Run.Target = O.Target;
+    Figures.Print(std::cout, Run);
+    for (const std::string& Note : Checks.Notes())
+        std::cout << "  note: " << Note << "\n";
+    if (O.Check && Finished) std::cout << "  checks: every step of " << Figures.Games() << " games held\n";
+
+    if (!LogWritten) {
+        std::cerr << "tarnwick-sim: writing " << O.LogFile.string() << " failed\n";
+        return 2;
+    }
+    if (!Finished) {
+        std::cerr << "tarnwick-sim: stopped: " << Table.Problem() << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int Argc, char** Argv) {
+    const ParsedOptions Parsed = ParseOptions(Argc, Argv);
+    if (Parsed.HelpAsked) {
+        std::cout << Usage();
+        return 0;
+    }
+    if (!Parsed.Ok) {
+        std::cerr << "tarnwick-sim: " << Parsed.Error << "\n\n" << Usage();
+        return 2;
+    }
+    if (!Parsed.Chosen.VerifyLog.empty()) return VerifyLog(Parsed.Chosen.VerifyLog);
+    return Simulate(Parsed.Chosen);
+}
