@@ -3,7 +3,7 @@
 # As root it runs apt-get itself; otherwise it prints the one command to run and stops.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev clang-14 libclang-rt-14-dev
+packages=(cmake ninja-build g++ pkg-config dpkg-dev libgtest-dev libbenchmark-dev clang-14 libclang-rt-14-dev
           qt6-base-dev qt6-multimedia-dev libgl-dev
           xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core fonts-liberation2)
 
