@@ -5,21 +5,24 @@
 namespace tarnwick {
 
 Clock::TimerId VirtualClock::StartTimer(int Ms, std::function<void()> Due) {
-    const uint64_t At = Total + static_cast<uint64_t>(std::max(Ms, 0));
-    Timers.emplace(std::make_pair(At, ++LastId), std::move(Due));
+    Timers.push_back({Total + static_cast<uint64_t>(std::max(Ms, 0)), ++LastId, std::move(Due)});
+    std::push_heap(Timers.begin(), Timers.end(), RunsLater);
     return LastId;
 }
 
 void VirtualClock::CancelTimer(TimerId Id) {
-    std::erase_if(Timers, [Id](const auto& Entry) { return Entry.first.second == Id; });
+    if (std::erase_if(Timers, [Id](const Timer& T) { return T.Id == Id; }) != 0)
+        std::make_heap(Timers.begin(), Timers.end(), RunsLater);
 }
 
 bool VirtualClock::RunNext(uint64_t Until) {
-    if (Timers.empty() || Timers.begin()->first.first > Until) return false;
-    auto Node = Timers.extract(Timers.begin());
-    Now += static_cast<uint32_t>(Node.key().first - Total);
-    Total = Node.key().first;
-    Node.mapped()();
+    if (Timers.empty() || Timers.front().At > Until) return false;
+    std::pop_heap(Timers.begin(), Timers.end(), RunsLater);
+    Timer Next = std::move(Timers.back());
+    Timers.pop_back();
+    Now += static_cast<uint32_t>(Next.At - Total);
+    Total = Next.At;
+    Next.Due();
     return true;
 }
 

@@ -4,8 +4,7 @@
 
 #include "state/Clock.h"
 
-#include <map>
-#include <utility>
+#include <vector>
 
 namespace tarnwick {
 
@@ -30,11 +29,19 @@ public:
 private:
     bool RunNext(uint64_t Until);
 
+    struct Timer {
+        uint64_t At;
+        TimerId Id;
+        std::function<void()> Due;
+    };
+    // Ordered by (due time, order of starting), so timers due together run first come, first
+    // served; the earliest sits at the front of the heap.
+    static bool RunsLater(const Timer& A, const Timer& B) { return A.At != B.At ? A.At > B.At : A.Id > B.Id; }
+
     uint32_t Now;
     uint64_t Total = 0;
     TimerId LastId = 0;
-    // Keyed by (due time, order of starting) so timers due together run first come, first served.
-    std::map<std::pair<uint64_t, TimerId>, std::function<void()>> Timers;
+    std::vector<Timer> Timers;
 };
 
 } // namespace tarnwick
