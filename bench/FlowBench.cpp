@@ -103,25 +103,12 @@ private:
         S.CardsLeft.fill(13);
     }
 
-    static int16_t Choose(GameState& S, uint8_t Seat, int Place) {
-        switch (Place) {
-        case 1:
-            return BotLeads(S, Seat);
-        case 2:
-            return BotPlaysSecond(S, Seat);
-        case 3:
-            return BotPlaysThird(S, Seat);
-        default:
-            return BotPlaysFourth(S, Seat);
-        }
-    }
-
     // Plays Cards cards of a trick from Leader on; a whole trick returns its winner.
     static uint8_t PlayTrick(GameState& S, uint8_t Leader, int Cards) {
         S.Leader = Leader;
         uint8_t Seat = Leader;
         for (int Place = 1; Place <= Cards; ++Place, Seat = NextSeat(Seat)) {
-            const int16_t Card = Choose(S, Seat, Place);
+            const int16_t Card = BotPlaysPlace(S, Seat, Place);
             S.Deck[Card].Holder = InNoHand;
             S.Deck[Card].Played = true;
             S.PlayedCard[Seat] = Card;

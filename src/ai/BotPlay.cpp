@@ -130,4 +130,17 @@ int16_t BotPlaysFourth(GameState& S, uint8_t Seat) {
     return Card;
 }
 
+int16_t BotPlaysPlace(GameState& S, uint8_t Seat, int Place) {
+    switch (Place) {
+    case 1:
+        return BotLeads(S, Seat);
+    case 2:
+        return BotPlaysSecond(S, Seat);
+    case 3:
+        return BotPlaysThird(S, Seat);
+    default:
+        return BotPlaysFourth(S, Seat);
+    }
+}
+
 } // namespace tarnwick

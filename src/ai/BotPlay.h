@@ -20,4 +20,7 @@ int16_t BotPlaysSecond(GameState& S, uint8_t Seat);
 int16_t BotPlaysThird(GameState& S, uint8_t Seat);
 int16_t BotPlaysFourth(GameState& S, uint8_t Seat);
 
+// The choice for Place in the trick: 1 leads, 2 to 4 follow.
+int16_t BotPlaysPlace(GameState& S, uint8_t Seat, int Place);
+
 } // namespace tarnwick

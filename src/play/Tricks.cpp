@@ -28,19 +28,6 @@ constexpr std::array<const char*, SeatCount> WonTexts = {
     " won the trick and now has tricks ", " Rodrick won the trick and now has tricks ",
     "Desmond won the trick and now has tricks ", "Beatrix won the trick and now has tricks "};
 
-int16_t BotChooses(GameState& S, uint8_t Seat, int Place) {
-    switch (Place) {
-    case 1:
-        return BotLeads(S, Seat);
-    case 2:
-        return BotPlaysSecond(S, Seat);
-    case 3:
-        return BotPlaysThird(S, Seat);
-    default:
-        return BotPlaysFourth(S, Seat);
-    }
-}
-
 bool HandIsOver(const GameState& S) {
     return std::all_of(S.CardsLeft.begin(), S.CardsLeft.end(), [](uint8_t Left) { return Left == 0; });
 }
@@ -100,7 +87,7 @@ Task<> PlayTricks(Game& G) {
             if (Seat == Human)
                 co_await HumanTurn(G, Place);
             else
-                co_await BotPlaysCard(G, Seat, BotChooses(S, Seat, Place));
+                co_await BotPlaysCard(G, Seat, BotPlaysPlace(S, Seat, Place));
         }
         if (co_await EndOfTrick(G)) co_return;
     }

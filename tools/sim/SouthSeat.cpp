@@ -13,19 +13,6 @@ bool Taken(const GameState& S, int16_t Card) {
     return S.CardClickLock && S.CardClicked == Card;
 }
 
-int16_t ComputerChooses(GameState& S, int Place) {
-    switch (Place) {
-    case 1:
-        return BotLeads(S, Human);
-    case 2:
-        return BotPlaysSecond(S, Human);
-    case 3:
-        return BotPlaysThird(S, Human);
-    default:
-        return BotPlaysFourth(S, Human);
-    }
-}
-
 // What the computer's rules may write as they choose.
 struct TrickFields {
     int16_t First, Second, Third, Fourth;
@@ -80,7 +67,7 @@ int16_t SouthSeat::FirstLegalCard(const GameState& S) {
 
 int16_t SouthSeat::ChooseCardInPlace(GameState& S) {
     const TrickFields Before = TrickOf(S);
-    const int16_t Card = ComputerChooses(S, PlaceInTrick(S));
+    const int16_t Card = BotPlaysPlace(S, Human, PlaceInTrick(S));
     PutBack(S, Before);
     return Card;
 }
@@ -99,7 +86,7 @@ bool SouthSeat::Play(Game& G, bool Verify) {
             Problem = "choosing south's card changed the table beyond the trick";
             return false;
         }
-        const int16_t OnACopy = ComputerChooses(Scratch, PlaceInTrick(Scratch));
+        const int16_t OnACopy = BotPlaysPlace(Scratch, Human, PlaceInTrick(Scratch));
         if (OnACopy != Choice) {
             Problem = "the computer chooses card " + std::to_string(OnACopy) +
                       " for south on a copy of the table, card " + std::to_string(Choice) +
