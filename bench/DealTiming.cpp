@@ -74,7 +74,8 @@ bool Measure(Game& G, const Measurement& M, int Runs) {
     std::printf("%s: %d runs, planned %.0f ms in %d pauses\n", M.Name, Runs, M.PlannedMs, M.Pauses);
     std::vector<double> Durations;
     for (int Run = 1; Run <= Runs; ++Run) {
-        for (int K = 1; K <= CardCount; ++K) G.State.Deck[K].Holder = InNoHand;
+        for (int K = 1; K <= CardCount; ++K)
+            G.State.Deck[K].Holder = InNoHand;
         G.State.BasePause = Pauses::Base;
         G.State.Dealer = static_cast<uint8_t>((Run - 1) % SeatCount);
         const double Ms = RunOnce(G, M.What);
@@ -87,8 +88,8 @@ bool Measure(Game& G, const Measurement& M, int Runs) {
     const bool Met = std::fabs(Deviation) <= TargetPercent;
     std::printf("  min %.2f ms, max %.2f ms, late by %.3f ms a pause at the median\n", *Low, *High,
                 (Mid - M.PlannedMs) / M.Pauses);
-    std::printf("%s: median %.2f ms, planned %.0f ms, deviation %+.2f %% (target within %.0f %%): %s\n\n", M.Name,
-                Mid, M.PlannedMs, Deviation, TargetPercent, Met ? "met" : "MISSED");
+    std::printf("%s: median %.2f ms, planned %.0f ms, deviation %+.2f %% (target within %.0f %%): %s\n\n",
+                M.Name, Mid, M.PlannedMs, Deviation, TargetPercent, Met ? "met" : "MISSED");
     return Met;
 }
 

@@ -11,13 +11,12 @@ namespace tarnwick {
 namespace {
 
 // The texts the seat name labels take when the seat has bid, each followed by the bid.
-constexpr std::array<const char*, SeatCount> HasBidTexts = {" has bid ", "Rodrick has bid ", " Desmond has bid ",
-                                                            " Beatrix has bid "};
+constexpr std::array<const char*, SeatCount> HasBidTexts = {" has bid ", "Rodrick has bid ",
+                                                            " Desmond has bid ", " Beatrix has bid "};
 
-constexpr std::array<const char*, SeatCount> LeadTexts = {" please click on a card to play.",
-                                                          "Rodrick  will lead with a card.",
-                                                          "Desmond will lead with a card.",
-                                                          "Beatrix will lead with a card."};
+constexpr std::array<const char*, SeatCount> LeadTexts = {
+    " please click on a card to play.", "Rodrick  will lead with a card.", "Desmond will lead with a card.",
+    "Beatrix will lead with a card."};
 
 void ShowHumanBid(Game& G) {
     const GameState& S = G.State;

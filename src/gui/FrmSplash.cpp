@@ -24,7 +24,9 @@ const QColor OkGreen(192, 255, 192);
 // The box's client area as it was drawn, in twips.
 constexpr double SplashWidth = 7380, SplashHeight = 4700;
 
-QRect Twips(double Left, double Top, double Width, double Height) { return PxRect({Left, Top, Width, Height}); }
+QRect Twips(double Left, double Top, double Width, double Height) {
+    return PxRect({Left, Top, Width, Height});
+}
 
 // Point sizes as drawn at 120 dots per inch: 31.8 pt, 15.6 pt and 12 pt.
 QFont SplashFont(const char* Family, int PixelSize) {
@@ -59,7 +61,8 @@ protected:
     }
 };
 
-QLabel* NewLabel(QWidget* Parent, const char* Name, const QString& Text, const QFont& Font, const QRect& Place) {
+QLabel* NewLabel(QWidget* Parent, const char* Name, const QString& Text, const QFont& Font,
+                 const QRect& Place) {
     auto* Label = new QLabel(Text, Parent);
     Label->setObjectName(QString::fromLatin1(Name));
     Label->setTextFormat(Qt::PlainText);
@@ -114,11 +117,12 @@ FrmSplash::FrmSplash(QWidget* Table, const QString& AssetFolder)
     if (Logo.isNull()) Logo.load(Dir.filePath(QStringLiteral("icon-32.png")));
     ImgLogo->setPixmap(Logo);
 
-    LblProductName = NewLabel(Frame1, "lblProductName", QStringLiteral("Tarnwick"), SplashFont("Times New Roman", 53),
-                              Twips(2916, 1440, 3228, 732));
-    LblPlatform = NewLabel(Frame1, "lblPlatform", PlatformName(), SplashFont("Arial", 26), Twips(4920, 2340, 1395, 360));
-    LblVersion = NewLabel(Frame1, "lblVersion", QStringLiteral("Version 2.0.1"), SplashFont("Times New Roman", 20),
-                          Twips(4944, 2700, 1320, 276));
+    LblProductName = NewLabel(Frame1, "lblProductName", QStringLiteral("Tarnwick"),
+                              SplashFont("Times New Roman", 53), Twips(2916, 1440, 3228, 732));
+    LblPlatform = NewLabel(Frame1, "lblPlatform", PlatformName(), SplashFont("Arial", 26),
+                           Twips(4920, 2340, 1395, 360));
+    LblVersion = NewLabel(Frame1, "lblVersion", QStringLiteral("Version 2.0.1"),
+                          SplashFont("Times New Roman", 20), Twips(4944, 2700, 1320, 276));
 
     CmdOK = new QPushButton(QStringLiteral("&O.K"), this);
     CmdOK->setObjectName(QStringLiteral("CmdOK"));

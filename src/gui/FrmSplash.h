@@ -28,7 +28,6 @@ protected:
     void paintEvent(QPaintEvent* Event) override;
 
 private:
-
     bool ShownBefore = false;
     QWidget* Frame1 = nullptr;
     QLabel* ImgLogo = nullptr;

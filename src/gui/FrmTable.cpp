@@ -49,7 +49,7 @@ void FrmTable::Command(void (*Handler)(Game&)) {
 }
 
 QAction* FrmTable::AddCommand(QMenu* Menu, const char* Name, const char* Caption, void (*Handler)(Game&),
-                             QKeySequence Shortcut) {
+                              QKeySequence Shortcut) {
     QAction* Item = Menu->addAction(QString::fromLatin1(Caption));
     Item->setObjectName(QString::fromLatin1(Name));
     Item->setShortcut(Shortcut);
@@ -111,7 +111,8 @@ void FrmTable::BuildTable() {
     Shape1->setObjectName(QStringLiteral("Shape1"));
     Shape1->setGeometry(PxRect(V.Shape1));
 
-    const std::array<const char*, SeatCount> PileNames = {"ImgBackP", "ImgBackWest", "ImgBackNorth", "ImgBackEast"};
+    const std::array<const char*, SeatCount> PileNames = {"ImgBackP", "ImgBackWest", "ImgBackNorth",
+                                                          "ImgBackEast"};
     for (uint8_t Seat = 0; Seat < SeatCount; ++Seat) {
         for (size_t K = 1; K <= 13; ++K) {
             auto* Back = new PictureWidget(Client);
@@ -169,7 +170,8 @@ void FrmTable::BuildTable() {
         void (*Handler)(Game&) = Box == &V.CmdClose ? CmdClose_Click : Command1_Click;
         connect(Button, &QPushButton::clicked, this, [this, Handler] { Command(Handler); });
     }
-    for (auto& [Box, Frame] : Frames) Frame->raise();
+    for (auto& [Box, Frame] : Frames)
+        Frame->raise();
     BuildStatusBar();
 }
 
@@ -247,35 +249,43 @@ void FrmTable::RenderCards() {
     if (!Restack) return;
     std::array<size_t, CardCount> Order;
     std::iota(Order.begin(), Order.end(), 1);
-    std::stable_sort(Order.begin(), Order.end(), [&V](size_t A, size_t B) { return V.Cds[A].ZOrder < V.Cds[B].ZOrder; });
+    std::stable_sort(Order.begin(), Order.end(),
+                     [&V](size_t A, size_t B) { return V.Cds[A].ZOrder < V.Cds[B].ZOrder; });
     for (size_t K : Order) {
         Cds[K]->raise();
         StackedZOrder[K] = V.Cds[K].ZOrder;
     }
     for (auto& [Box, Label] : Labels)
         if (Box->In == FrameId::None) Label->raise();
-    for (auto& [Box, Frame] : Frames) Frame->raise();
+    for (auto& [Box, Frame] : Frames)
+        Frame->raise();
 }
 
 void FrmTable::RenderPile(const TrickPile& Pile, std::array<PictureWidget*, 14>& Widgets) {
-    for (size_t K = 1; K <= 13; ++K) Widgets[K]->setVisible(Pile[K].Visible);
+    for (size_t K = 1; K <= 13; ++K)
+        Widgets[K]->setVisible(Pile[K].Visible);
 }
 
 void FrmTable::Render() {
     DisplayModel& V = TheGame->View;
     Shape1->setVisible(V.Shape1Visible);
-    for (uint8_t Seat = 0; Seat < SeatCount; ++Seat) RenderPile(V.Pile(Seat), Piles[Seat]);
+    for (uint8_t Seat = 0; Seat < SeatCount; ++Seat)
+        RenderPile(V.Pile(Seat), Piles[Seat]);
     RenderCards();
-    for (auto& [Box, Frame] : Frames) Frame->Show(*Box);
-    for (auto& [Box, Label] : Labels) Label->Show(*Box);
-    for (auto& [Box, Button] : Buttons) Button->Show(*Box);
+    for (auto& [Box, Frame] : Frames)
+        Frame->Show(*Box);
+    for (auto& [Box, Label] : Labels)
+        Label->Show(*Box);
+    for (auto& [Box, Button] : Buttons)
+        Button->Show(*Box);
     StatusPanel1->setText(QString::fromStdString(V.StatusPanel1));
     StatusPanel2->setText(QString::fromStdString(V.StatusPanel2));
     for (auto [Menu, Enabled] : {std::pair{MnuGame, V.MnuGameEnabled}, std::pair{MnuHelp, V.MnuHelpEnabled},
                                  std::pair{MnuOptions, V.MnuOptionsEnabled}}) {
         // The shortcuts rest with their menu, so F2 cannot start a game in the middle of a deal.
         Menu->menuAction()->setEnabled(Enabled);
-        for (QAction* Item : Menu->actions()) Item->setEnabled(Enabled);
+        for (QAction* Item : Menu->actions())
+            Item->setEnabled(Enabled);
     }
     MsgBox->Sync();
     SyncNameInput();

@@ -47,7 +47,8 @@ void SetColours(QWidget* W, Rgb Back, Rgb Fore) {
 }
 
 bool SameQuestion(const MessageBoxModel& A, const MessageBoxModel& B) {
-    return A.Title == B.Title && A.Prompt == B.Prompt && A.Captions == B.Captions && A.PictureNo == B.PictureNo;
+    return A.Title == B.Title && A.Prompt == B.Prompt && A.Captions == B.Captions &&
+           A.PictureNo == B.PictureNo;
 }
 
 } // namespace
@@ -123,7 +124,8 @@ protected:
     }
     void mouseReleaseEvent(QMouseEvent* Event) override {
         Event->accept();
-        if (Event->button() == Qt::LeftButton && rect().contains(Event->position().toPoint()) && OnClick) OnClick();
+        if (Event->button() == Qt::LeftButton && rect().contains(Event->position().toPoint()) && OnClick)
+            OnClick();
     }
 };
 
@@ -259,7 +261,9 @@ QPixmap MFormDeluxe::Picture(int PictureNo) const {
 
 void MFormDeluxe::reject() {}
 
-void MFormDeluxe::keyPressEvent(QKeyEvent* Event) { Event->accept(); }
+void MFormDeluxe::keyPressEvent(QKeyEvent* Event) {
+    Event->accept();
+}
 
 // The dark box with its frame: a light outline, its bottom and right edges dark.
 void MFormDeluxe::paintEvent(QPaintEvent*) {

@@ -25,8 +25,10 @@ QPixmap LoadPicture(const QString& Folder, const QString& BaseName, qreal Device
 const QPixmap& Pictures::Card(int Picture) {
     QPixmap& Slot = Cards.at(static_cast<size_t>(Picture));
     if (Slot.isNull())
-        Slot = LoadPicture(Folder, Picture == BackPicture ? QStringLiteral("back")
-                                           : QStringLiteral("card%1").arg(Picture, 2, 10, QLatin1Char('0')),
+        Slot = LoadPicture(Folder,
+                           Picture == BackPicture
+                               ? QStringLiteral("back")
+                               : QStringLiteral("card%1").arg(Picture, 2, 10, QLatin1Char('0')),
                            Ratio);
     return Slot;
 }

@@ -4,11 +4,15 @@
 
 namespace tarnwick {
 
-QtClock::QtClock(QObject* Parent) : TableClock(Parent) { Since.start(); }
+QtClock::QtClock(QObject* Parent) : TableClock(Parent) {
+    Since.start();
+}
 
 QtClock::~QtClock() = default;
 
-uint32_t QtClock::TickCount() { return static_cast<uint32_t>(Since.elapsed()); }
+uint32_t QtClock::TickCount() {
+    return static_cast<uint32_t>(Since.elapsed());
+}
 
 Clock::TimerId QtClock::StartTimer(int Ms, std::function<void()> Due) {
     const TimerId Id = ++LastId;

@@ -10,7 +10,8 @@ QtSpeaker::QtSpeaker(QString Folder) : Folder(std::move(Folder)) {}
 
 // The effects go first, before anything they might still signal to.
 QtSpeaker::~QtSpeaker() {
-    for (auto& E : Effects) E.reset();
+    for (auto& E : Effects)
+        E.reset();
 }
 
 QSoundEffect& QtSpeaker::Effect(Wave W) {
@@ -31,6 +32,8 @@ void QtSpeaker::PlayWave(Wave W) {
     E.play();
 }
 
-void QtSpeaker::Beep() { QApplication::beep(); }
+void QtSpeaker::Beep() {
+    QApplication::beep();
+}
 
 } // namespace tarnwick

@@ -19,21 +19,23 @@ QString AssetFolder(const QString& ExecutableFolder, const QString& DataFolderFr
     if (HoldsAssets(ExecutableFolder)) return ExecutableFolder;
     const QString Installed = QDir::cleanPath(QDir(ExecutableFolder).filePath(DataFolderFromExecutable));
     if (HoldsAssets(Installed)) return Installed;
-    const QString System =
-        QStandardPaths::locate(QStandardPaths::GenericDataLocation, QStringLiteral("tarnwick"),
-                               QStandardPaths::LocateDirectory);
+    const QString System = QStandardPaths::locate(
+        QStandardPaths::GenericDataLocation, QStringLiteral("tarnwick"), QStandardPaths::LocateDirectory);
     if (HoldsAssets(System)) return System;
     return ExecutableFolder;
 }
 
-bool RunsInstalled(const QString& ExecutableFolder) { return !HoldsAssets(ExecutableFolder); }
+bool RunsInstalled(const QString& ExecutableFolder) {
+    return !HoldsAssets(ExecutableFolder);
+}
 
 RecordsPlace ChooseRecordsPlace(bool ExecutableFolderWritable, bool Installed) {
     return ExecutableFolderWritable && !Installed ? RecordsPlace::BesideExecutable : RecordsPlace::PlayerData;
 }
 
 std::filesystem::path RecordsFolder(const QString& ExecutableFolder, bool Installed) {
-    if (ChooseRecordsPlace(QFileInfo(ExecutableFolder).isWritable(), Installed) == RecordsPlace::BesideExecutable)
+    if (ChooseRecordsPlace(QFileInfo(ExecutableFolder).isWritable(), Installed) ==
+        RecordsPlace::BesideExecutable)
         return ExecutableFolder.toStdString();
     const QString Own = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(Own);

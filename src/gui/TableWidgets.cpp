@@ -11,11 +11,17 @@
 
 namespace tarnwick {
 
-int Px(double Twips) { return static_cast<int>(std::lround(Twips / TwipsPerPixel)); }
+int Px(double Twips) {
+    return static_cast<int>(std::lround(Twips / TwipsPerPixel));
+}
 
-QRect PxRect(const Rect& R) { return QRect(Px(R.Left), Px(R.Top), Px(R.Width), Px(R.Height)); }
+QRect PxRect(const Rect& R) {
+    return QRect(Px(R.Left), Px(R.Top), Px(R.Width), Px(R.Height));
+}
 
-QColor ToQColor(Rgb C) { return QColor(C.R, C.G, C.B); }
+QColor ToQColor(Rgb C) {
+    return QColor(C.R, C.G, C.B);
+}
 
 QFont TableFont(int PixelSize) {
     QFont F(QStringLiteral("Times New Roman"));
@@ -32,8 +38,10 @@ void CentreOverTable(QWidget* Box) {
     QRect Place(QPoint(0, 0), Box->size());
     Place.moveCenter(Over.center());
     if (Room.isValid()) {
-        Place.moveLeft(std::clamp(Place.left(), Room.left(), std::max(Room.left(), Room.right() + 1 - Place.width())));
-        Place.moveTop(std::clamp(Place.top(), Room.top(), std::max(Room.top(), Room.bottom() + 1 - Place.height())));
+        Place.moveLeft(
+            std::clamp(Place.left(), Room.left(), std::max(Room.left(), Room.right() + 1 - Place.width())));
+        Place.moveTop(
+            std::clamp(Place.top(), Room.top(), std::max(Room.top(), Room.bottom() + 1 - Place.height())));
     }
     Box->move(Place.topLeft());
 }
@@ -89,7 +97,9 @@ void LabelWidget::Show(const LabelBox& Box) {
         setFrameStyle(Wraps ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
         setMargin(Wraps ? 3 : 0);
     }
-    setAlignment(Box.Centred ? Qt::AlignCenter : Wraps ? Qt::AlignLeft | Qt::AlignTop : Qt::AlignLeft | Qt::AlignVCenter);
+    setAlignment(Box.Centred ? Qt::AlignCenter
+                 : Wraps     ? Qt::AlignLeft | Qt::AlignTop
+                             : Qt::AlignLeft | Qt::AlignVCenter);
     QRect Place = PxRect(Box.Place);
     if (Box.GrowsToFit) Place.setWidth(std::max(Place.width(), fontMetrics().horizontalAdvance(Text) + 4));
     if (geometry() != Place) setGeometry(Place);
@@ -116,7 +126,9 @@ void ButtonWidget::Show(const LabelBox& Box) {
     setVisible(Box.Visible);
 }
 
-FrameWidget::FrameWidget(QWidget* Parent) : QWidget(Parent) { hide(); }
+FrameWidget::FrameWidget(QWidget* Parent) : QWidget(Parent) {
+    hide();
+}
 
 void FrameWidget::Show(const FrameBox& Box) {
     const QString Text = QString::fromStdString(Box.Caption);
@@ -152,7 +164,8 @@ void FrameWidget::paintEvent(QPaintEvent*) {
     const QRect Border = rect().adjusted(1, Line, -2, -2);
     const int CaptionWidth = Caption.isEmpty() ? 0 : Metrics.horizontalAdvance(Caption) + 6;
     // An etched line: a dark stroke with a light one beside it, broken where the caption sits.
-    for (const auto& [Offset, Colour] : {std::pair{0, QColor(0, 0, 0, 160)}, std::pair{1, QColor(255, 255, 255, 90)}}) {
+    for (const auto& [Offset, Colour] :
+         {std::pair{0, QColor(0, 0, 0, 160)}, std::pair{1, QColor(255, 255, 255, 90)}}) {
         P.setPen(Colour);
         const QRect R = Border.translated(Offset, Offset);
         P.drawLine(R.left(), R.top(), R.left() + 6, R.top());
@@ -171,7 +184,9 @@ void FrameWidget::paintEvent(QPaintEvent*) {
     P.drawText(QRect(9, 0, CaptionWidth, Metrics.height()), Qt::AlignLeft | Qt::AlignVCenter, Caption);
 }
 
-FeltWidget::FeltWidget(QWidget* Parent) : QWidget(Parent) { hide(); }
+FeltWidget::FeltWidget(QWidget* Parent) : QWidget(Parent) {
+    hide();
+}
 
 void FeltWidget::paintEvent(QPaintEvent*) {
     QPainter P(this);

@@ -37,9 +37,8 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(ProgramIcon(Assets));
     // The one generator of the run, seeded once from the clock.
     const auto Seed = static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
-    tarnwick::FrmTable Table(Assets,
-                             tarnwick::RecordsFolder(ExecutableFolder, tarnwick::RunsInstalled(ExecutableFolder)),
-                             Seed);
+    tarnwick::FrmTable Table(
+        Assets, tarnwick::RecordsFolder(ExecutableFolder, tarnwick::RunsInstalled(ExecutableFolder)), Seed);
     Table.Start();
     return QApplication::exec();
 }

@@ -66,7 +66,9 @@ bool IsLegalForHuman(const GameState& S, int16_t CardNo, bool Leading) {
 void Cds_Click(Game& G, int CardNo) {
     GameState& S = G.State;
     if (CardNo < 1 || CardNo > CardCount) return;
-    if (S.Deck[CardNo].Holder != Human || !S.GameInProgress || S.CardClickLock || !G.Steps.AwaitingHuman(HumanWait::Card)) return;
+    if (S.Deck[CardNo].Holder != Human || !S.GameInProgress || S.CardClickLock ||
+        !G.Steps.AwaitingHuman(HumanWait::Card))
+        return;
     const bool Leading = S.CardsLeft[East] == S.CardsLeft[Human];
     if (!IsLegalForHuman(S, static_cast<int16_t>(CardNo), Leading)) {
         G.View.StatusPanel2 = S.PlayerName + " Sorry, you cannot play that card. Try again please";

@@ -28,7 +28,8 @@ Task<> JustMoveCardsOut(Game& G, uint8_t WinnerOfTrick) {
     const std::array<int16_t, SeatCount> Trick = {S.FirstCard, S.SecondCard, S.ThirdCard, S.FourthCard};
     auto Box = [&V](int16_t K) -> CardBox& { return V.Cds.at(static_cast<size_t>(K)); };
 
-    for (int16_t K : Trick) Box(K).Picture = BackPicture;
+    for (int16_t K : Trick)
+        Box(K).Picture = BackPicture;
     co_await Pause(G);
     for (int16_t K : Trick) {
         Box(K).Left = Gathered.Left;
@@ -38,7 +39,8 @@ Task<> JustMoveCardsOut(Game& G, uint8_t WinnerOfTrick) {
         S.Deck[K].Holder = InNoHand;
         S.Deck[K].Played = true;
     }
-    for (size_t I = 0; I < 3; ++I) Box(Trick[I]).Visible = false;
+    for (size_t I = 0; I < 3; ++I)
+        Box(Trick[I]).Visible = false;
 
     CardBox& Last = Box(S.FourthCard);
     Last.Left = TowardsWinner.at(WinnerOfTrick).Left;
@@ -50,7 +52,8 @@ Task<> JustMoveCardsOut(Game& G, uint8_t WinnerOfTrick) {
     Last.Visible = false;
     for (int K = 1; K <= CardCount; ++K)
         if (S.Deck[K].Holder == InNoHand) Box(static_cast<int16_t>(K)).Visible = false;
-    for (uint8_t Seat : {West, North, Human, East}) ShowHand(G, Seat);
+    for (uint8_t Seat : {West, North, Human, East})
+        ShowHand(G, Seat);
     S.PauseMs = S.BasePause;
 }
 

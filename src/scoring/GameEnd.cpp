@@ -27,10 +27,16 @@ constexpr std::array<const char*, SeatCount> LostTexts = {
     "final scores on the right. Press F2 for new game or Ctrl & X to exit game..",
 };
 
-Question GameOver(const std::string& Prompt, int Picture) { return {Prompt, {"O.K", "", ""}, Picture, "Game Over"}; }
+Question GameOver(const std::string& Prompt, int Picture) {
+    return {Prompt, {"O.K", "", ""}, Picture, "Game Over"};
+}
 
-void SaveNames(Game& G) { SaveNameData(G.RecordsFolder, G.State.PlayerName, G.State.GamesWon); }
-void SaveMoney(Game& G) { SaveMoneyData(G.RecordsFolder, G.State.FunMoney); }
+void SaveNames(Game& G) {
+    SaveNameData(G.RecordsFolder, G.State.PlayerName, G.State.GamesWon);
+}
+void SaveMoney(Game& G) {
+    SaveMoneyData(G.RecordsFolder, G.State.FunMoney);
+}
 
 void CountTheWin(Game& G, uint8_t Winner) {
     // The count is kept in 16 bits, in memory and in Name.dat's readers: it stops at the top
@@ -44,10 +50,11 @@ void CountTheWin(Game& G, uint8_t Winner) {
 Task<> AnnounceWinner(Game& G, uint8_t Winner) {
     GameState& S = G.State;
     if (Winner == Human) {
-        const Question Won = GameOver(S.PlayerName + " congratulations - you won this game. Your fun money and "
-                                                     "games won can be seen from View Menu and final scores on the "
-                                                     "right. Press F2 for new game or Ctrl & X to exit game.",
-                                      6);
+        const Question Won =
+            GameOver(S.PlayerName + " congratulations - you won this game. Your fun money and "
+                                    "games won can be seen from View Menu and final scores on the "
+                                    "right. Press F2 for new game or Ctrl & X to exit game.",
+                     6);
         co_await MsgBoxDeluxe(G, Won);
         CountTheWin(G, Winner);
         SaveNames(G);
@@ -75,7 +82,8 @@ bool CheckForDraw(const GameState& S) {
 
 bool GameIsOver(const GameState& S) {
     if (S.HandNumber > LastHand || (S.HandNumber == LastHand && !CheckForDraw(S))) return true;
-    return std::any_of(S.Score.begin(), S.Score.end(), [&S](int16_t Score) { return Score >= S.TargetScore; });
+    return std::any_of(S.Score.begin(), S.Score.end(),
+                       [&S](int16_t Score) { return Score >= S.TargetScore; });
 }
 
 void SettleGame(Game& G) {
@@ -97,8 +105,9 @@ void SettleGame(Game& G) {
 Task<> EndOfGameCheck(Game& G) {
     GameState& S = G.State;
     if (CheckForDraw(S)) {
-        const Question Draw{S.PlayerName + " As two players have the same score, we will play another hand until "
-                                           "there is a clear winner.",
+        const Question Draw{S.PlayerName +
+                                " As two players have the same score, we will play another hand until "
+                                "there is a clear winner.",
                             {"O.K", "", ""},
                             5,
                             "A Draw"};

@@ -55,18 +55,21 @@ std::string ResultsText(const GameState& S, uint8_t Seat) {
     case Human:
         return S.PlayerName + " you scored " + Scored + " have " + Over +
                (Penalty ? " Bags. You bid " : " bags. You bid ") + Bid + " and made " + Made +
-               (Penalty ? " tricks and lost 100 points for 10 bags. Total Points now " : " tricks. Total Points now ") +
+               (Penalty ? " tricks and lost 100 points for 10 bags. Total Points now "
+                        : " tricks. Total Points now ") +
                Total + " with " + Bags + " Bags";
     case West:
     case North:
         return std::string(Seat == West ? "Rodrick" : "Desmond") + " scored " + Scored + " has " + Over +
                " Bags. He bid " + Bid + " and made " + Made +
-               (Penalty ? " tricks and 100 points lost for 10 bags. Total Points now " : " tricks. Total Points now ") +
+               (Penalty ? " tricks and 100 points lost for 10 bags. Total Points now "
+                        : " tricks. Total Points now ") +
                Total + " with " + Bags + " Bags";
     default:
         if (Penalty)
-            return "Beatrix scored " + Scored + " has " + Over + " Bags. She bid " + Bid + " and made tricks " + Made +
-                   " tricks and 100 points lost for 10 bags. Total Points now " + Total + " with " + Bags + " Bags";
+            return "Beatrix scored " + Scored + " has " + Over + " Bags. She bid " + Bid +
+                   " and made tricks " + Made + " tricks and 100 points lost for 10 bags. Total Points now " +
+                   Total + " with " + Bags + " Bags";
         return "Beatrix scored " + Scored + " has " + Over + " Bags. She bid " + Bid + " and made " + Made +
                " tricks. Total Points now " + Total + " with " + Bags + " Bags.";
     }

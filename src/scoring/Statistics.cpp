@@ -11,11 +11,14 @@ void mnuFunmun_Click(Game& G) {
     ++G.View.FramMoney.Raised;
 }
 
-void Command1_Click(Game& G) { G.View.FramMoney.Visible = false; }
+void Command1_Click(Game& G) {
+    G.View.FramMoney.Visible = false;
+}
 
 void MnuDelete_Click(Game& G) {
-    Question Delete{G.State.PlayerName + " This will reset the statistics of games won and lost and fun money for all "
-                                         "players to zero. Carry on?.",
+    Question Delete{G.State.PlayerName +
+                        " This will reset the statistics of games won and lost and fun money for all "
+                        "players to zero. Carry on?.",
                     {"Yes Please", "Ooops - No", ""},
                     1,
                     "Delete?!"};
@@ -23,7 +26,8 @@ void MnuDelete_Click(Game& G) {
         if (Asker.State.MsgAnswer != 0) return;
         Asker.State.GamesWon.fill(0);
         Asker.State.FunMoney.fill(0);
-        for (int Seat = 0; Seat < SeatCount; ++Seat) ShowGamesWon(Asker, Seat);
+        for (int Seat = 0; Seat < SeatCount; ++Seat)
+            ShowGamesWon(Asker, Seat);
         ShowMoney(Asker);
         SaveNameData(Asker.RecordsFolder, Asker.State.PlayerName, Asker.State.GamesWon);
         SaveMoneyData(Asker.RecordsFolder, Asker.State.FunMoney);

@@ -22,8 +22,8 @@ void MnuNew_Click(Game& G) {
         return;
     }
     AskThen(G,
-            SeeYou(G, " You are in the middle of a game, are you sure you wish to start a new game?.", "Yes Please",
-                   "Ooops - No"),
+            SeeYou(G, " You are in the middle of a game, are you sure you wish to start a new game?.",
+                   "Yes Please", "Ooops - No"),
             [](Game& Asker) {
                 if (Asker.State.MsgAnswer == 0) StartNewGame(Asker);
             });
@@ -31,13 +31,14 @@ void MnuNew_Click(Game& G) {
 
 void MnuExit_Click(Game& G) {
     if (!G.View.MnuGameEnabled) return;
-    const Question Ask =
-        G.State.GameInProgress
-            ? SeeYou(G,
-                     " Are you sure you wish to leave - you are in the middle of a game and nothing will be saved? You "
-                     "can go to the Game menu and save this game before exiting if you have not already done so.",
-                     "Just Exit", "I want to save")
-            : SeeYou(G, " Are you sure you wish to leave?.", "Yes Please", "Ooops - No");
+    const Question Ask = G.State.GameInProgress
+                             ? SeeYou(G,
+                                      " Are you sure you wish to leave - you are in the middle of a game and "
+                                      "nothing will be saved? You "
+                                      "can go to the Game menu and save this game before exiting if you have "
+                                      "not already done so.",
+                                      "Just Exit", "I want to save")
+                             : SeeYou(G, " Are you sure you wish to leave?.", "Yes Please", "Ooops - No");
     AskThen(G, Ask, [](Game& Asker) {
         if (Asker.State.MsgAnswer != 0) return;
         Asker.Steps.Abandon();

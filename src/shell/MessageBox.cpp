@@ -40,7 +40,8 @@ MsgBoxGeometry LayOutMsgBox(const MessageBoxModel& Box, double MessageHeight) {
     L.Picture = {3870, L.Height / 2 - PictureSide / 2, PictureSide, PictureSide};
     const double Top = L.Height - ButtonHeight - 90;
     const double Centre = L.Width / 2;
-    for (Rect& Button : L.Buttons) Button = {0, Top, ButtonWidth, ButtonHeight};
+    for (Rect& Button : L.Buttons)
+        Button = {0, Top, ButtonWidth, ButtonHeight};
     L.ButtonShown = {true, !Box.Captions[1].empty(), !Box.Captions[2].empty()};
     if (L.ButtonShown[1] && L.ButtonShown[2]) {
         L.Buttons[1].Left = Centre - ButtonWidth / 2;

@@ -62,7 +62,9 @@ void Flow::Resume() {
     if (auto H = std::exchange(Suspended, {})) H.resume();
 }
 
-void Flow::Hold() { IsHeld = true; }
+void Flow::Hold() {
+    IsHeld = true;
+}
 
 void Flow::Release() {
     IsHeld = false;

@@ -9,12 +9,12 @@
 namespace tarnwick {
 
 namespace Pauses {
-inline constexpr int16_t Base = 200;           // BasePause, the standard pause
-inline constexpr int16_t Riffle = 500;         // while the riffle sounds
+inline constexpr int16_t Base = 200;            // BasePause, the standard pause
+inline constexpr int16_t Riffle = 500;          // while the riffle sounds
 inline constexpr int16_t BeforeDealExtra = 100; // added to BasePause before the first card flies
-inline constexpr int16_t DealtCard = 25;       // each of a dealt card's two waits
-inline constexpr int16_t BiddingExtra = 600;   // added to BasePause after every bid
-inline constexpr int16_t Trick = 500;          // from a trick's first computer card to its sweep
+inline constexpr int16_t DealtCard = 25;        // each of a dealt card's two waits
+inline constexpr int16_t BiddingExtra = 600;    // added to BasePause after every bid
+inline constexpr int16_t Trick = 500;           // from a trick's first computer card to its sweep
 } // namespace Pauses
 
 // Waits PauseMs milliseconds; no wait at all when PauseMs is 0 or less.

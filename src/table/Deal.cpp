@@ -111,7 +111,8 @@ Task<> DealHand(Game& G) {
     S.Leader = NextSeat(S.Dealer);
     for (int Circuit = 0; Circuit < 13; ++Circuit) {
         uint8_t Seat = S.Leader;
-        for (int Card = 0; Card < SeatCount; ++Card, Seat = NextSeat(Seat)) co_await DealTo(G, Seat);
+        for (int Card = 0; Card < SeatCount; ++Card, Seat = NextSeat(Seat))
+            co_await DealTo(G, Seat);
     }
     S.CardsLeft.fill(13);
     V.MnuGameEnabled = V.MnuOptionsEnabled = V.MnuHelpEnabled = true;

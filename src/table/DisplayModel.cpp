@@ -41,33 +41,40 @@ LabelBox Button(std::string Name, FrameId In, Rect Place, std::string Caption, s
     return L;
 }
 
-std::string Indexed(const char* Name, size_t Index) { return std::string(Name) + std::to_string(Index); }
+std::string Indexed(const char* Name, size_t Index) {
+    return std::string(Name) + std::to_string(Index);
+}
 
 void LayOutScorePanel(DisplayModel& M) {
-    M.FramScores = {"FramScores", {10680, 240, 1815, 7815}, "Scores", Colours::Navy, Colours::PaleCyan, true, "", 0, 0};
+    M.FramScores = {
+        "FramScores", {10680, 240, 1815, 7815}, "Scores", Colours::Navy, Colours::PaleCyan, true, "", 0, 0};
     constexpr FrameId In = FrameId::Scores;
 
     M.LblPlayer = CaptionLabel("LblPlayer", In, {720, 156, 1000, 255}, "Player");
     const std::array<const char*, 3> Headers = {"Rodrick", "Desmond", "Beatrix"};
     const std::array<double, 3> HeaderTops = {1800, 3450, 5100};
     for (size_t I = 0; I < Headers.size(); ++I)
-        M.Captions.push_back(CaptionLabel(Indexed("LblSeatHeader", I + 1), In, {600, HeaderTops[I], 1000, 255},
-                                     Headers[I]));
+        M.Captions.push_back(
+            CaptionLabel(Indexed("LblSeatHeader", I + 1), In, {600, HeaderTops[I], 1000, 255}, Headers[I]));
 
     const std::array<double, SeatCount> CaptionTops = {450, 2100, 3750, 5400};
     const std::array<double, SeatCount> ValueTops = {720, 2400, 4080, 5760};
     const std::array<double, SeatCount> BagTops = {1200, 2880, 4560, 6240};
     const std::array<const char*, SeatCount> BidTips = {"The bid you made", "Rodrick's Bid",
                                                         "Number tricks bid Desmond", "Bids made Beatrix"};
-    const std::array<const char*, SeatCount> MadeTips = {"The Number tricks you have made", "Tricks Rodrick has made",
-                                                         "Tricks made Desmond", "Tricks made Beatrix"};
+    const std::array<const char*, SeatCount> MadeTips = {"The Number tricks you have made",
+                                                         "Tricks Rodrick has made", "Tricks made Desmond",
+                                                         "Tricks made Beatrix"};
     const std::array<const char*, SeatCount> ScoreTips = {"Your score", "Rodrick's score", "Desmond's score",
                                                           "Beatrix's Score"};
-    const std::array<const char*, SeatCount> BagTips = {"Number of Overtricks", "Number of Overtricks Rodrick",
-                                                        "Number overtricks Desmond", "Number overtricks Beatrix"};
+    const std::array<const char*, SeatCount> BagTips = {
+        "Number of Overtricks", "Number of Overtricks Rodrick", "Number overtricks Desmond",
+        "Number overtricks Beatrix"};
     for (size_t S = 0; S < SeatCount; ++S) {
-        M.Captions.push_back(CaptionLabel(Indexed("LblBidCaption", S), In, {150, CaptionTops[S], 420, 255}, "Bid"));
-        M.Captions.push_back(CaptionLabel(Indexed("LblMadeCaption", S), In, {600, CaptionTops[S], 560, 255}, "Made"));
+        M.Captions.push_back(
+            CaptionLabel(Indexed("LblBidCaption", S), In, {150, CaptionTops[S], 420, 255}, "Bid"));
+        M.Captions.push_back(
+            CaptionLabel(Indexed("LblMadeCaption", S), In, {600, CaptionTops[S], 560, 255}, "Made"));
         M.Captions.push_back(
             CaptionLabel(Indexed("LblScoreCaption", S), In, {1200, CaptionTops[S], 560, 255}, "Score"));
         M.Captions.push_back(
@@ -84,8 +91,15 @@ void LayOutScorePanel(DisplayModel& M) {
 }
 
 void LayOutBidPanel(DisplayModel& M) {
-    M.FramBids = {"FramBids", {3840, 2760, 2985, 1785}, "How many tricks can you make?", Colours::Navy,
-                  Colours::PaleCyan, false, "", 0, 0};
+    M.FramBids = {"FramBids",
+                  {3840, 2760, 2985, 1785},
+                  "How many tricks can you make?",
+                  Colours::Navy,
+                  Colours::PaleCyan,
+                  false,
+                  "",
+                  0,
+                  0};
     const std::array<double, 6> Lefts = {120, 600, 1080, 1560, 2040, 2520};
     for (size_t I = 0; I < M.LblBids.size(); ++I) {
         Rect Place{0, 0, 375, 375};
@@ -104,8 +118,15 @@ void LayOutBidPanel(DisplayModel& M) {
 }
 
 void LayOutMoneyFrame(DisplayModel& M) {
-    M.FramMoney = {"FramMoney", {4320, 480, 2445, 5652}, "Money - Won/Owed", Colours::StatsNavy,
-                   Colours::PaleCyan, false, "", 2640, 0};
+    M.FramMoney = {"FramMoney",
+                   {4320, 480, 2445, 5652},
+                   "Money - Won/Owed",
+                   Colours::StatsNavy,
+                   Colours::PaleCyan,
+                   false,
+                   "",
+                   2640,
+                   0};
     constexpr FrameId In = FrameId::Money;
     auto OnStats = [](LabelBox L) {
         L.Back = Colours::StatsNavy;
@@ -128,19 +149,28 @@ void LayOutMoneyFrame(DisplayModel& M) {
         const double Top = 360 + 600.0 * static_cast<double>(S);
         M.LblMoney[S] = ValueBox(Indexed("LblMoney", S), In, {1440, Top, 855, 375}, MoneyTips[S]);
         const double WinTop = 3120 + 480.0 * static_cast<double>(S);
-        M.Captions.push_back(OnStats(CaptionLabel(WonNames[S], In, {120, WinTop, 1095, 255}, WonCaptions[S])));
+        M.Captions.push_back(
+            OnStats(CaptionLabel(WonNames[S], In, {120, WinTop, 1095, 255}, WonCaptions[S])));
         M.Lblwins[S] = ValueBox(Indexed("Lblwins", S), In, {1440, WinTop, 855, 375}, WinTips[S]);
     }
     M.Command1 = Button("Command1", In, {600, 5160, 1332, 372}, "C&lose", "Click to close");
 }
 
 void LayOutResultsFrame(DisplayModel& M) {
-    M.FramResults = {"FramResults", {4440, 480, 2655, 6975}, "This hand's scores", Colours::Navy, Colours::PaleCyan,
-                     false, "The Hand's scores", 0, 0};
+    M.FramResults = {"FramResults",
+                     {4440, 480, 2655, 6975},
+                     "This hand's scores",
+                     Colours::Navy,
+                     Colours::PaleCyan,
+                     false,
+                     "The Hand's scores",
+                     0,
+                     0};
     const std::array<const char*, SeatCount> Names = {"TxtPlayer", "TxtRodrick", "TxtDesmond", "TxtBeatrix"};
     for (size_t S = 0; S < SeatCount; ++S) {
         LabelBox& Text = M.TxtResults[S];
-        Text = ValueBox(Names[S], FrameId::Results, {120, 240 + 1560.0 * static_cast<double>(S), 2415, 1455}, "");
+        Text = ValueBox(Names[S], FrameId::Results, {120, 240 + 1560.0 * static_cast<double>(S), 2415, 1455},
+                        "");
         Text.Kind = LabelKind::TextBox;
         Text.Centred = false;
     }
@@ -207,14 +237,17 @@ LabelBox& DisplayModel::SeatLabel(uint8_t Seat) {
 }
 
 std::vector<LabelBox*> DisplayModel::AllLabels() {
-    std::vector<LabelBox*> All = {&LblName, &LblWestName, &LblNorthName, &LblBeatrix,
-                                  &LblPlayer, &LblRounds, &LblToWin, &LblPMoney};
+    std::vector<LabelBox*> All = {&LblName,   &LblWestName, &LblNorthName, &LblBeatrix,
+                                  &LblPlayer, &LblRounds,   &LblToWin,     &LblPMoney};
     All.push_back(&CmdClose);
     All.push_back(&Command1);
     for (auto* Group : {&LblBid, &Lblmade, &LblScore, &LblBags, &LblMoney, &Lblwins, &TxtResults})
-        for (LabelBox& L : *Group) All.push_back(&L);
-    for (LabelBox& L : LblBids) All.push_back(&L);
-    for (LabelBox& L : Captions) All.push_back(&L);
+        for (LabelBox& L : *Group)
+            All.push_back(&L);
+    for (LabelBox& L : LblBids)
+        All.push_back(&L);
+    for (LabelBox& L : Captions)
+        All.push_back(&L);
     return All;
 }
 

@@ -21,7 +21,8 @@ void ClearTable(Game& G) {
     S.FirstLeader = 0;
     S.Bidder = 0;
     for (uint8_t Seat = 0; Seat < SeatCount; ++Seat)
-        for (ImageBox& Back : V.Pile(Seat)) Back.Visible = false;
+        for (ImageBox& Back : V.Pile(Seat))
+            Back.Visible = false;
     V.LblBeatrix.Caption = "Beatrix";
     V.LblNorthName.Caption = "Desmond";
     V.LblWestName.Caption = "Rodrick";
@@ -92,7 +93,8 @@ Task<> NewHand(Game& G) {
 }
 
 Task<> PlayGame(Game& G) {
-    do co_await NewHand(G);
+    do
+        co_await NewHand(G);
     while (G.State.GameInProgress);
 }
 
