@@ -17,13 +17,6 @@ using namespace tarnwick;
 using test::Table;
 using Log = std::vector<std::string>;
 
-// Pauses PauseMs and notes when the step after the pause ran.
-Task<> PauseThenNote(Game& G, const VirtualClock& Time, int16_t Ms, std::vector<uint64_t>& Ends) {
-    G.State.PauseMs = Ms;
-    co_await Pause(G);
-    Ends.push_back(Time.Elapsed());
-}
-
 // Notes in the log when the routine that owns it is gone, whether it finished or was given up.
 struct Farewell {
     Log& Into;
@@ -55,6 +48,12 @@ Task<> WaitThenNote(Flow& F, VirtualClock& Time, int Ms, Log& Steps) {
     Steps.push_back("done at " + std::to_string(Time.Elapsed()));
 }
 
+struct FlowTest : ::testing::Test {
+    VirtualClock Time;
+    Flow F{Time};
+    Log Steps;
+};
+
 // A clock whose timers fire up to 5 ms before they are due, as a coarse system timer may; a
 // timer never fires at once when asked to wait.
 class EarlyClock final : public Clock {
@@ -73,50 +72,36 @@ private:
     VirtualClock& Real;
 };
 
-TEST(Flow, PauseEndsExactlyWhenItsTimeIsUp) {
-    for (const int16_t Ms : {int16_t{1}, int16_t{25}, int16_t{200}, int16_t{800}}) {
-        SCOPED_TRACE(Ms);
-        Table T;
-        T.Clock.Advance(1000);
-        std::vector<uint64_t> Ends;
-        T.G.Steps.Run(PauseThenNote(T.G, T.Clock, Ms, Ends));
-        EXPECT_EQ(T.G.State.PauseStart, 1000);
-        T.Clock.Advance(static_cast<uint64_t>(Ms - 1));
-        EXPECT_TRUE(Ends.empty());
-        EXPECT_TRUE(T.G.Steps.Running());
-        T.Clock.RunUntilIdle();
-        EXPECT_EQ(Ends, std::vector<uint64_t>{1000u + static_cast<uint64_t>(Ms)});
-        EXPECT_FALSE(T.G.Steps.Running());
-    }
+Task<> PauseThenNote(Game& G, const VirtualClock& Time, int16_t Ms, std::vector<uint64_t>& Ends) {
+    G.State.PauseMs = Ms;
+    co_await Pause(G);
+    Ends.push_back(Time.Elapsed());
 }
 
-TEST(Flow, PauseOfNothingOrLessDoesNotWait) {
-    for (const int16_t Ms : {int16_t{0}, int16_t{-1}, int16_t{-200}}) {
-        SCOPED_TRACE(Ms);
-        Table T;
-        std::vector<uint64_t> Ends;
-        T.G.Steps.Run(PauseThenNote(T.G, T.Clock, Ms, Ends));
-        EXPECT_EQ(Ends, std::vector<uint64_t>{0});
-        EXPECT_FALSE(T.G.Steps.Running());
-        EXPECT_TRUE(T.Clock.Idle());
-    }
-}
-
-TEST(Flow, PauseAcrossTheWrapOfTheTickCounterEndsOnTime) {
+// A pause ends exactly when its time is up, measured across the wrap of the tick counter; one of
+// nothing or less does not wait at all.
+TEST(Pause, EndsExactlyWhenItsTimeIsUp) {
     const struct {
         uint32_t StartTick;
         int16_t Ms;
-    } Cases[] = {{0xFFFFFF00u, 500}, {0xFFFFFFFFu, 200}, {0xFFFFFFFFu - 199, 200}, {0x7FFFFF9Cu, 200}};
+    } Cases[] = {{1000, 1},         {1000, 25},         {1000, 800},        {1000, 0},
+                 {1000, -200},      {0xFFFFFF00u, 500}, {0xFFFFFFFFu, 200}, {0xFFFFFFFFu - 199, 200},
+                 {0x7FFFFF9Cu, 200}};
     for (const auto& C : Cases) {
-        SCOPED_TRACE(C.StartTick);
+        SCOPED_TRACE(std::to_string(C.StartTick) + " " + std::to_string(C.Ms));
         Table T(1, C.StartTick);
         std::vector<uint64_t> Ends;
         T.G.Steps.Run(PauseThenNote(T.G, T.Clock, C.Ms, Ends));
-        T.Clock.Advance(static_cast<uint64_t>(C.Ms - 1));
-        EXPECT_TRUE(Ends.empty());
-        EXPECT_EQ(T.Clock.RunUntilIdle(), 1u);
-        EXPECT_EQ(Ends, std::vector<uint64_t>{static_cast<uint64_t>(C.Ms)});
-        EXPECT_EQ(T.Clock.TickCount(), C.StartTick + static_cast<uint32_t>(C.Ms));
+        EXPECT_EQ(static_cast<uint32_t>(T.G.State.PauseStart), C.StartTick);
+        const uint64_t Due = static_cast<uint64_t>(std::max<int16_t>(C.Ms, 0));
+        if (Due > 0) {
+            T.Clock.Advance(Due - 1);
+            EXPECT_TRUE(Ends.empty());
+        }
+        T.Clock.RunUntilIdle();
+        EXPECT_EQ(Ends, std::vector<uint64_t>{Due});
+        EXPECT_EQ(T.Clock.TickCount(), C.StartTick + static_cast<uint32_t>(Due));
+        EXPECT_FALSE(T.G.Steps.Running());
     }
 }
 
@@ -133,131 +118,77 @@ TEST(Flow, TimerThatFiresEarlyIsSetAgainForTheRest) {
     EXPECT_GT(Early.Started, 1);
 }
 
-TEST(Flow, AbandonedFlowIsDestroyedWithItsTimer) {
-    VirtualClock Time;
-    Flow F(Time);
-    Log Steps;
+// Given up in a pause, and with an answer waiting for its turn: nothing of it runs later.
+TEST_F(FlowTest, AbandonedFlowIsDestroyedWithItsTimer) {
     F.Run(OuterStep(F, Time, Steps));
     Time.Advance(100);
-    EXPECT_EQ(Steps, Log{"inner waits"});
     F.Abandon();
     EXPECT_EQ(Steps, (Log{"inner waits", "inner gone", "outer gone"}));
     EXPECT_FALSE(F.Running());
     EXPECT_TRUE(Time.Idle());
-    EXPECT_EQ(Time.RunUntilIdle(), 0u);
-    EXPECT_EQ(Steps.size(), 3u);
-}
 
-TEST(Flow, FinishedFlowRunsEveryStepInOrder) {
-    VirtualClock Time;
-    Flow F(Time);
-    Log Steps;
-    F.Run(OuterStep(F, Time, Steps));
-    EXPECT_EQ(Time.RunUntilIdle(), 200u);
-    EXPECT_EQ(Steps, (Log{"inner waits", "inner goes on", "inner gone", "outer goes on", "outer gone"}));
-    EXPECT_FALSE(F.Running());
-}
-
-TEST(Flow, RunGivesUpTheFlowBeforeIt) {
-    VirtualClock Time;
-    Flow F(Time);
-    Log Old, New;
-    F.Run(OuterStep(F, Time, Old));
-    Time.Advance(150);
-    F.Run(WaitThenNote(F, Time, 100, New));
-    EXPECT_EQ(Old, (Log{"inner waits", "inner gone", "outer gone"}));
-    Time.RunUntilIdle();
-    EXPECT_EQ(New, Log{"done at 250"});
-    EXPECT_EQ(Old.size(), 3u);
-}
-
-TEST(Flow, HumanAnswerGoesOnAtTheNextTurnOfTheLoop) {
-    VirtualClock Time;
-    Flow F(Time);
-    Log Steps;
-    F.Run(AskHuman(F, Time, Steps));
-    EXPECT_EQ(Time.RunUntilIdle(), 0u);
-    Time.Advance(300);
-    EXPECT_TRUE(F.AwaitingHuman());
-    EXPECT_TRUE(Time.Idle());
-
-    // Only an answer of the kind asked for is heard.
-    F.WakeHuman(HumanWait::Continue);
-    F.WakeHuman(HumanWait::Bid);
-    EXPECT_TRUE(Time.Idle());
-    F.WakeHuman(HumanWait::Card);
-    F.WakeHuman(HumanWait::Card);
-    EXPECT_EQ(Steps, Log{"asks"});
-    EXPECT_TRUE(F.AwaitingHuman());
-    EXPECT_FALSE(Time.Idle());
-    Time.Advance(0);
-    EXPECT_EQ(Steps, (Log{"asks", "answered at 300"}));
-    EXPECT_FALSE(F.AwaitingHuman());
-    EXPECT_FALSE(F.Running());
-    EXPECT_TRUE(Time.Idle());
-}
-
-TEST(Flow, WakingNobodyDoesNothing) {
-    VirtualClock Time;
-    Flow F(Time);
-    Log Steps;
-    F.WakeHuman(HumanWait::Card);
-    EXPECT_TRUE(Time.Idle());
-    F.Run(WaitThenNote(F, Time, 100, Steps));
-    F.WakeHuman(HumanWait::Card);
-    Time.Advance(99);
-    EXPECT_TRUE(Steps.empty());
-    Time.RunUntilIdle();
-    EXPECT_EQ(Steps, Log{"done at 100"});
-}
-
-TEST(Flow, AnswerGivenUpBeforeItsTurnNeverArrives) {
-    VirtualClock Time;
-    Flow F(Time);
-    Log Steps;
     F.Run(AskHuman(F, Time, Steps));
     F.WakeHuman(HumanWait::Card);
     F.Abandon();
     EXPECT_TRUE(Time.Idle());
-    Time.RunUntilIdle();
-    EXPECT_EQ(Steps, Log{"asks"});
     EXPECT_FALSE(F.AwaitingHuman());
+    EXPECT_EQ(Steps.back(), "asks");
 }
 
-TEST(Flow, HeldFlowStandsStillUntilReleased) {
-    VirtualClock Time;
-    Flow F(Time);
-    Log Steps;
-    F.Run(WaitThenNote(F, Time, 200, Steps));
-    Time.Advance(50);
-    F.Hold();
-    Time.Advance(350);
-    EXPECT_TRUE(Steps.empty());
-    EXPECT_TRUE(F.Held());
-    EXPECT_TRUE(F.Running());
-    F.Release();
-    EXPECT_EQ(Steps, Log{"done at 400"});
-    EXPECT_FALSE(F.Held());
-}
-
-TEST(Flow, ReleasedBeforeThePauseRunsOutEndsOnTime) {
-    VirtualClock Time;
-    Flow F(Time);
-    Log Steps;
-    F.Run(WaitThenNote(F, Time, 200, Steps));
-    Time.Advance(50);
-    F.Hold();
-    Time.Advance(50);
-    F.Release();
-    EXPECT_TRUE(Steps.empty());
+TEST_F(FlowTest, RunGivesUpTheFlowBeforeIt) {
+    Log New;
+    F.Run(OuterStep(F, Time, Steps));
+    Time.Advance(150);
+    F.Run(WaitThenNote(F, Time, 100, New));
+    EXPECT_EQ(Steps, (Log{"inner waits", "inner gone", "outer gone"}));
+    // A flow that pauses cannot be woken early.
+    F.WakeHuman(HumanWait::Card);
     Time.RunUntilIdle();
-    EXPECT_EQ(Steps, Log{"done at 200"});
+    EXPECT_EQ(New, Log{"done at 250"});
+    EXPECT_EQ(Steps.size(), 3u);
 }
 
-TEST(Flow, HumanAnswerWhileHeldIsTakenAtRelease) {
-    VirtualClock Time;
-    Flow F(Time);
-    Log Steps;
+// Only an answer of the kind asked for is heard, once, at the next turn of the event loop.
+TEST_F(FlowTest, HumanAnswerGoesOnAtTheNextTurnOfTheLoop) {
+    F.WakeHuman(HumanWait::Card);
+    F.Run(AskHuman(F, Time, Steps));
+    Time.Advance(300);
+    EXPECT_TRUE(F.AwaitingHuman(HumanWait::Card));
+    for (const HumanWait Other : {HumanWait::Bid, HumanWait::Continue, HumanWait::Answer}) {
+        EXPECT_FALSE(F.AwaitingHuman(Other));
+        F.WakeHuman(Other);
+    }
+    EXPECT_TRUE(Time.Idle());
+    F.WakeHuman(HumanWait::Card);
+    F.WakeHuman(HumanWait::Card);
+    EXPECT_EQ(Steps, Log{"asks"});
+    Time.Advance(0);
+    EXPECT_EQ(Steps, (Log{"asks", "answered at 300"}));
+    EXPECT_FALSE(F.AwaitingHuman());
+    EXPECT_TRUE(Time.Idle());
+}
+
+// Held 50 ms into a pause of 200: a pause that ran out meanwhile ends at release, one that did
+// not ends on time.
+TEST(Flow, HeldFlowStandsStillUntilReleased) {
+    for (const uint64_t Release : {100, 400}) {
+        VirtualClock Time;
+        Flow F(Time);
+        Log Steps;
+        F.Run(WaitThenNote(F, Time, 200, Steps));
+        Time.Advance(50);
+        F.Hold();
+        Time.Advance(Release - 50);
+        EXPECT_TRUE(Steps.empty());
+        EXPECT_TRUE(F.Held());
+        F.Release();
+        EXPECT_EQ(Steps.empty(), Release < 200);
+        Time.RunUntilIdle();
+        EXPECT_EQ(Steps, Log{"done at " + std::to_string(std::max<uint64_t>(Release, 200))});
+    }
+}
+
+TEST_F(FlowTest, HumanAnswerWhileHeldIsTakenAtRelease) {
     F.Run(AskHuman(F, Time, Steps));
     F.Hold();
     F.WakeHuman(HumanWait::Card);

@@ -2,29 +2,19 @@
 
 #include "scoring/GameEnd.h"
 #include "scoring/Records.h"
-#include "shell/MessageBox.h"
 #include "table/Scores.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace {
 
 using namespace tarnwick;
-using test::Table;
+using namespace tarnwick::test;
 using Captions = std::array<std::string, 3>;
-
-std::string Contents(const Table& T, const char* FileName) {
-    std::ifstream In(T.Folder.Path / FileName, std::ios::binary);
-    if (!In) return "<none>";
-    return {std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>()};
-}
 
 // Hand Hand of a game under way has just been scored; the end-of-game check runs until the first
 // message box or its end.
@@ -36,83 +26,59 @@ void CheckAfterHand(Table& T, uint8_t Hand, BySeat<int16_t> Scores) {
     T.Clock.RunUntilIdle();
 }
 
-TEST(CheckForDraw, OnlyAfterTheEighthHandAndAnyTwoLevelScores) {
-    GameState S;
-    for (const auto& [Hand, Scores, Draw] : std::vector<std::tuple<uint8_t, BySeat<int16_t>, bool>>{
-             {8, {250, 120, 120, 90}, true},
-             {8, {40, 250, 120, 40}, true},
-             {8, {250, 249, 120, 90}, false},
-             {7, {250, 250, 120, 90}, false},
-             {9, {250, 250, 120, 90}, false},
-         }) {
-        S.HandNumber = Hand;
-        S.Score = Scores;
-        EXPECT_EQ(CheckForDraw(S), Draw) << int(Hand) << " " << ::testing::PrintToString(Scores);
-    }
-}
-
-struct Ending {
-    uint8_t Hand;
-    BySeat<int16_t> Scores;
-    bool TargetLowered, DrawBox, Over;
-    int Winner;
-    BySeat<int32_t> Money;
-};
-
-// One game's end from the scores after a hand to the table left for the next game.
-void PlayEnding(const Ending& C) {
-    Table T;
-    const GameState& S = T.G.State;
-    const MessageBoxModel& Box = T.G.View.MessageBox;
-    if (C.TargetLowered) Mnu100_Click(T.G);
-    T.G.View.StatusPanel2 = "playing";
-    CheckAfterHand(T, C.Hand, C.Scores);
-
-    ASSERT_EQ(Box.Visible && Box.PictureNo == 5, C.DrawBox);
-    if (C.DrawBox) {
-        EXPECT_EQ(Box.Title, "   A Draw");
-        EXPECT_EQ(Box.Prompt, "Player As two players have the same score, we will play another hand until "
-                              "there is a clear winner.");
-        EXPECT_EQ(Box.Captions, (Captions{"O.K", "", ""}));
-        Label1_Click(T.G, 0);
-        T.Clock.RunUntilIdle();
-    }
-    EXPECT_EQ(S.GameInProgress, !C.Over);
-    EXPECT_EQ(S.FunMoney, C.Money);
-    if (C.Winner < 0) {
-        EXPECT_FALSE(Box.Visible);
-        EXPECT_EQ(S.GameWinner, (BySeat<bool>{}));
-        EXPECT_EQ(S.GamesWon, (BySeat<int16_t>{}));
-        EXPECT_EQ(S.Score, C.Scores);
-        EXPECT_EQ(T.G.View.StatusPanel2, C.Over ? "Player The game is over." : "playing");
-        EXPECT_EQ(Contents(T, MoneyFileName), "<none>");
-        EXPECT_EQ(Contents(T, NameFileName), "<none>");
-        return;
-    }
-    ASSERT_TRUE(Box.Visible);
-    EXPECT_EQ(Box.PictureNo, C.Winner == Human ? 6 : 7);
-    Label1_Click(T.G, 0);
-    T.Clock.RunUntilIdle();
-    BySeat<int16_t> Won{};
-    Won[static_cast<size_t>(C.Winner)] = 1;
-    EXPECT_EQ(S.GamesWon, Won);
-}
-
+// A draw is any two level scores after the eighth hand: one more hand is played. The game ends at
+// the target or after the eighth hand; a shared top score wins nothing.
 TEST(EndOfGameCheck, TargetLastHandsAndDraws) {
-    const std::vector<Ending> Endings = {
+    const struct {
+        uint8_t Hand;
+        BySeat<int16_t> Scores;
+        bool TargetLowered, DrawBox, Over;
+        int Winner;
+        BySeat<int32_t> Money;
+    } Endings[] = {
         {3, {300, 120, 90, 40}, false, false, true, 0, {650, -180, -210, -260}},
         {3, {299, 120, 90, 40}, false, false, false, -1, {}},
         {8, {250, 120, 120, 90}, false, true, false, -1, {}},
+        {8, {40, 250, 120, 40}, false, true, false, -1, {}},
+        {7, {250, 250, 120, 90}, false, false, false, -1, {}},
         {9, {250, 120, 120, 90}, false, false, true, 0, {420, -130, -130, -160}},
         {9, {250, 250, 120, 90}, false, false, true, -1, {}},
-        {8, {310, 120, 120, 90}, false, true, true, 0, {600, -190, -190, -220}},
         {8, {120, 120, 90, 310}, false, true, true, 3, {-190, -190, -220, 600}},
         {5, {310, 310, 100, 50}, false, false, true, -1, {}},
         {4, {20, 150, 30, 40}, true, false, true, 1, {-130, 360, -120, -110}},
     };
-    for (const Ending& C : Endings) {
+    for (const auto& C : Endings) {
         SCOPED_TRACE("hand " + std::to_string(C.Hand) + " " + ::testing::PrintToString(C.Scores));
-        PlayEnding(C);
+        Table T;
+        const GameState& S = T.G.State;
+        const MessageBoxModel& Box = T.G.View.MessageBox;
+        if (C.TargetLowered) Mnu100_Click(T.G);
+        T.G.View.StatusPanel2 = "playing";
+        CheckAfterHand(T, C.Hand, C.Scores);
+
+        ASSERT_EQ(Box.Visible && Box.PictureNo == 5, C.DrawBox);
+        if (C.DrawBox) {
+            EXPECT_EQ(Box.Title, "   A Draw");
+            EXPECT_EQ(Box.Prompt,
+                      "Player As two players have the same score, we will play another hand until "
+                      "there is a clear winner.");
+            EXPECT_EQ(Box.Captions, (Captions{"O.K", "", ""}));
+            Label1_Click(T.G, 0);
+            T.Clock.RunUntilIdle();
+        }
+        EXPECT_EQ(S.GameInProgress, !C.Over);
+        EXPECT_EQ(S.FunMoney, C.Money);
+        if (C.Winner < 0) {
+            EXPECT_FALSE(Box.Visible);
+            EXPECT_EQ(S.GamesWon, (BySeat<int16_t>{}));
+            EXPECT_EQ(T.G.View.StatusPanel2, C.Over ? "Player The game is over." : "playing");
+            EXPECT_EQ(T.File(MoneyFileName) + T.File(NameFileName), "<none><none>");
+            continue;
+        }
+        ASSERT_TRUE(Box.Visible);
+        Label1_Click(T.G, 0);
+        T.Clock.RunUntilIdle();
+        EXPECT_EQ(S.GamesWon[static_cast<size_t>(C.Winner)], 1);
     }
 }
 
@@ -124,31 +90,33 @@ TEST(SettleGame, EveryLoserPaysTheDifferenceAndBalancesPastTheOldLimitAreHeld) {
     SettleGame(T.G);
     EXPECT_EQ(S.GameWinner, (BySeat<bool>{true, false, false, false}));
     EXPECT_EQ(S.FunMoney, (BySeat<int32_t>{33240, -60, -350, -230}));
-    const std::vector<std::string> Shown = {"$ 332.4", "$ -0.6", "$ -3.5", "$ -2.3"};
-    for (size_t Seat = 0; Seat < SeatCount; ++Seat) {
-        EXPECT_EQ(T.G.View.LblMoney[Seat].Caption, Shown[Seat]);
+    EXPECT_EQ(Row(T.G.View.LblMoney), "$ 332.4|$ -0.6|$ -3.5|$ -2.3|");
+    for (size_t Seat = 0; Seat < SeatCount; ++Seat)
         EXPECT_EQ(T.G.View.LblMoney[Seat].Fore, Seat == 0 ? Colours::Black : Colours::Red);
-    }
-    EXPECT_EQ(Contents(T, MoneyFileName), "33240,-60,-350,-230\r\n");
-    EXPECT_EQ(Contents(T, NameFileName), "\"Player\",0,0,0,0\r\n");
+    EXPECT_EQ(T.File(MoneyFileName), "33240,-60,-350,-230\r\n");
+    EXPECT_EQ(T.File(NameFileName), "\"Player\",0,0,0,0\r\n");
 }
 
+// The money is settled and saved before the box; the games won count and are saved only after it.
 TEST(GameWon, AnnouncedByTheWinnerThenSavedAndTheTableReset) {
     constexpr const char* NewGamePrompt = "Press F2 for a new game or Ctrl + x to exit.";
-    struct Win {
+    const struct {
         std::string Prompt, Money, NamesAfter, WinsShown;
-    };
-    const std::vector<Win> Wins = {
-        {"Ann congratulations - you won this game. Your fun money and games won can be seen from View Menu and "
+    } Wins[] = {
+        {"Ann congratulations - you won this game. Your fun money and games won can be seen from View Menu "
+         "and "
          "final scores on the right. Press F2 for new game or Ctrl & X to exit game.",
          "480,-110,-160,-210\r\n", "\"Ann\",3,0,5,0\r\n", "3"},
-        {"Ann , unfortunately Rodrick won this game.Fun money situation and games won can be seen from View Menu and "
+        {"Ann , unfortunately Rodrick won this game.Fun money situation and games won can be seen from View "
+         "Menu and "
          "final scores on the right. Press F2 for new game or Ctrl & X to exit game..",
          "-60,430,-160,-210\r\n", "\"Ann\",2,1,5,0\r\n", "1"},
-        {"Ann unfortunately Desmond won this game. Fun money situation and games won can be seen from View Menu and "
+        {"Ann unfortunately Desmond won this game. Fun money situation and games won can be seen from View "
+         "Menu and "
          "final scores on the right. Press F2 for new game or Ctrl & X to exit game..",
          "-60,-110,380,-210\r\n", "\"Ann\",2,0,6,0\r\n", "6"},
-        {"Ann unfortunately Beatrix won this game. Fun money situation and games won can be seen from View Menuand "
+        {"Ann unfortunately Beatrix won this game. Fun money situation and games won can be seen from View "
+         "Menuand "
          "final scores on the right. Press F2 for new game or Ctrl & X to exit game..",
          "-60,-110,-160,330\r\n", "\"Ann\",2,0,5,1\r\n", "1"},
     };
@@ -167,19 +135,16 @@ TEST(GameWon, AnnouncedByTheWinnerThenSavedAndTheTableReset) {
         EXPECT_EQ(V.MessageBox.PictureNo, Winner == Human ? 6 : 7);
         EXPECT_EQ(V.MessageBox.Prompt, Wins[Winner].Prompt);
         EXPECT_EQ(V.StatusPanel2, Winner == Human ? "Ann The game is over." : NewGamePrompt);
-        // The money is settled and saved before the box; the games won count only after it.
-        EXPECT_EQ(T.G.State.Score, Scores);
-        EXPECT_EQ(Contents(T, MoneyFileName), Wins[Winner].Money);
-        EXPECT_EQ(Contents(T, NameFileName), "\"Ann\",2,0,5,0\r\n");
+        EXPECT_EQ(T.File(MoneyFileName), Wins[Winner].Money);
+        EXPECT_EQ(T.File(NameFileName), "\"Ann\",2,0,5,0\r\n");
         std::filesystem::remove(T.Folder.Path / MoneyFileName);
 
         Label1_Click(T.G, 0);
         T.Clock.RunUntilIdle();
-        EXPECT_EQ(Contents(T, NameFileName), Wins[Winner].NamesAfter);
-        EXPECT_EQ(Contents(T, MoneyFileName), Winner == Human ? Wins[Winner].Money : "<none>");
+        EXPECT_EQ(T.File(NameFileName), Wins[Winner].NamesAfter);
+        EXPECT_EQ(T.File(MoneyFileName), Winner == Human ? Wins[Winner].Money : "<none>");
         EXPECT_EQ(V.Lblwins[Winner].Caption, Wins[Winner].WinsShown);
         EXPECT_EQ(T.G.State.Score, (BySeat<int16_t>{}));
-        EXPECT_EQ(T.G.State.HandNumber, 0);
         EXPECT_EQ(V.StatusPanel1, "");
         EXPECT_EQ(V.StatusPanel2, NewGamePrompt);
         EXPECT_FALSE(T.G.Steps.Running());

@@ -7,8 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,6 +14,7 @@
 namespace {
 
 using namespace tarnwick;
+using test::Row;
 
 constexpr const char* MoneyBefore = "150,-37,40000,0\r\n";
 constexpr const char* NamesBefore = "\"Ann\",3,1,2,0\r\n";
@@ -34,18 +33,13 @@ struct Statistics : ::testing::Test {
         ASSERT_EQ(V.LblMoney[1].Fore, Colours::Red);
     }
 
-    std::string Contents(const char* FileName) const {
-        std::ifstream In(T.Folder.Path / FileName, std::ios::binary);
-        if (!In) return "<none>";
-        return {std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>()};
-    }
-
     void DeleteAnswered(int Answer) {
         MnuDelete_Click(T.G);
         ASSERT_TRUE(V.MessageBox.Visible);
         EXPECT_EQ(V.MessageBox.Title, "   Delete?!");
-        EXPECT_EQ(V.MessageBox.Prompt, "Ann This will reset the statistics of games won and lost and fun money for "
-                                       "all players to zero. Carry on?.");
+        EXPECT_EQ(V.MessageBox.Prompt,
+                  "Ann This will reset the statistics of games won and lost and fun money for "
+                  "all players to zero. Carry on?.");
         EXPECT_EQ(V.MessageBox.Captions, (std::array<std::string, 3>{"Yes Please", "Ooops - No", ""}));
         EXPECT_EQ(V.MessageBox.PictureNo, 1);
         Label1_Click(T.G, Answer);
@@ -65,28 +59,20 @@ TEST_F(Statistics, DeleteAnsweredNoChangesNothing) {
     DeleteAnswered(1);
     EXPECT_EQ(S.FunMoney, (BySeat<int32_t>{150, -37, 40000, 0}));
     EXPECT_EQ(S.GamesWon, (BySeat<int16_t>{3, 1, 2, 0}));
-    EXPECT_EQ(V.Lblwins[0].Caption, "3");
-    EXPECT_EQ(V.LblMoney[1].Fore, Colours::Red);
-    EXPECT_EQ(Contents(MoneyFileName), MoneyBefore);
-    EXPECT_EQ(Contents(NameFileName), NamesBefore);
+    EXPECT_EQ(T.File(MoneyFileName) + T.File(NameFileName), std::string(MoneyBefore) + NamesBefore);
 }
 
 TEST_F(Statistics, DeleteAnsweredYesZeroesEverythingButTheGameUnderWay) {
     S.GameInProgress = true;
     S.Score = {120, -30, 45, 88};
-    S.Bags = {1, 2, 3, 4};
     DeleteAnswered(0);
     EXPECT_EQ(S.FunMoney, (BySeat<int32_t>{}));
     EXPECT_EQ(S.GamesWon, (BySeat<int16_t>{}));
-    for (size_t Seat = 0; Seat < SeatCount; ++Seat) {
-        EXPECT_EQ(V.Lblwins[Seat].Caption, "0");
-        EXPECT_EQ(V.LblMoney[Seat].Caption, "$ 0");
-        EXPECT_EQ(V.LblMoney[Seat].Fore, Colours::Black);
-    }
-    EXPECT_EQ(Contents(MoneyFileName), "0,0,0,0\r\n");
-    EXPECT_EQ(Contents(NameFileName), "\"Ann\",0,0,0,0\r\n");
+    EXPECT_EQ(Row(V.Lblwins) + Row(V.LblMoney), "0|0|0|0|$ 0|$ 0|$ 0|$ 0|");
+    EXPECT_EQ(V.LblMoney[1].Fore, Colours::Black);
+    EXPECT_EQ(T.File(MoneyFileName), "0,0,0,0\r\n");
+    EXPECT_EQ(T.File(NameFileName), "\"Ann\",0,0,0,0\r\n");
     EXPECT_EQ(S.Score, (BySeat<int16_t>{120, -30, 45, 88}));
-    EXPECT_EQ(S.Bags, (BySeat<int16_t>{1, 2, 3, 4}));
     EXPECT_TRUE(S.GameInProgress);
 }
 
@@ -115,11 +101,10 @@ TEST_F(Statistics, NameChange) {
 
         NameInput_Answer(T.G, C.Typed);
         EXPECT_FALSE(V.NameInput.Visible);
-        EXPECT_EQ(S.PlayerName, C.Name) << C.Name;
-        EXPECT_EQ(V.LblPlayer.Caption, C.Name);
-        EXPECT_EQ(V.LblName.Caption, C.Name);
-        EXPECT_EQ(V.LblPMoney.Caption, C.Name);
-        EXPECT_EQ(Contents(NameFileName), C.File);
+        EXPECT_EQ(S.PlayerName, C.Name);
+        EXPECT_EQ(V.LblPlayer.Caption + "|" + V.LblName.Caption + "|" + V.LblPMoney.Caption,
+                  C.Name + "|" + C.Name + "|" + C.Name);
+        EXPECT_EQ(T.File(NameFileName), C.File);
     }
 }
 

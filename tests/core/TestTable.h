@@ -2,14 +2,24 @@
 // A game at a table with no window: a virtual clock, a speaker that writes down what it was asked
 // to play and when, and a records folder of its own.
 
+#include "bidding/Bidding.h"
+#include "play/HumanPlay.h"
+#include "scoring/HandScoring.h"
+#include "shell/Commands.h"
+#include "shell/MessageBox.h"
 #include "state/Game.h"
 #include "state/Sounds.h"
 #include "state/VirtualClock.h"
 #include "table/StartUp.h"
 
+#include <gtest/gtest.h>
+
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <iterator>
 #include <ostream>
 #include <string>
 #include <system_error>
@@ -75,6 +85,13 @@ private:
     const VirtualClock& Time;
 };
 
+// A file's bytes, or "<none>" when there is no such file.
+inline std::string Contents(const std::filesystem::path& File) {
+    std::ifstream In(File, std::ios::binary);
+    if (!In) return "<none>";
+    return {std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>()};
+}
+
 inline constexpr const char* DealWave = "CardDeal1.wav";
 inline constexpr const char* RiffleWave = "Riffle.wav";
 
@@ -87,6 +104,15 @@ struct Table {
         G.Steps.Run(Form_Load(G));
         Clock.RunUntilIdle();
     }
+
+    // Start-up, then F2: the first hand runs to its first wait for the human.
+    void NewGame() {
+        StartUp();
+        MnuNew_Click(G);
+        Clock.RunUntilIdle();
+    }
+
+    std::string File(const char* Name) const { return Contents(Folder.Path / Name); }
 
     TempFolder Folder;
     VirtualClock Clock;
@@ -103,7 +129,7 @@ inline std::vector<int> CardsOf(const GameState& S, int Seat) {
 }
 
 // Puts every card back in the pack, then gives each seat the cards listed for it.
-inline void GiveCards(GameState& S, const std::vector<std::vector<int>>& BySeat) {
+inline void GiveCards(GameState& S, const std::vector<std::vector<int16_t>>& BySeat) {
     for (int K = 1; K <= CardCount; ++K)
         S.Deck[K].Holder = InNoHand;
     for (size_t Seat = 0; Seat < BySeat.size(); ++Seat)
@@ -111,21 +137,50 @@ inline void GiveCards(GameState& S, const std::vector<std::vector<int>>& BySeat)
             S.Deck[K].Holder = static_cast<int16_t>(Seat);
 }
 
-// The next hand of a game under way is dealt by the seat after the last dealer.
-inline void NextHandDealtBy(GameState& S, uint8_t Dealer) {
-    S.GameInProgress = true;
-    S.Dealer = static_cast<uint8_t>((Dealer + SeatCount - 1) % SeatCount);
+// The captions of a row of four labels, the human's first, each followed by "|".
+inline std::string Row(const std::array<LabelBox, SeatCount>& Labels) {
+    std::string Shown;
+    for (const LabelBox& L : Labels)
+        Shown += L.Caption + "|";
+    return Shown;
+}
+
+// The four seat name labels, the human's first.
+inline std::vector<std::string> SeatLabels(const DisplayModel& V) {
+    return {V.LblName.Caption, V.LblWestName.Caption, V.LblNorthName.Caption, V.LblBeatrix.Caption};
+}
+
+// The human's first card that the rules allow, 0 when it is not the human's turn to play.
+inline int16_t FirstLegal(const GameState& S) {
+    const bool Leading = S.CardsLeft[East] == S.CardsLeft[Human];
+    for (int K : CardsOf(S, Human))
+        if (IsLegalForHuman(S, static_cast<int16_t>(K), Leading)) return static_cast<int16_t>(K);
+    return 0;
+}
+
+// The human who bids 1, plays the first card the rules allow and presses Continue and O.K, until
+// Stop holds or the game has run its course.
+inline void PlayScripted(
+    Table& T, const std::function<bool()>& Stop = [] { return false; }) {
+    Game& G = T.G;
+    for (int Step = 0; Step < 5000; ++Step) {
+        T.Clock.RunUntilIdle();
+        if (Stop() || !G.Steps.Running()) return;
+        if (G.View.MessageBox.Visible)
+            Label1_Click(G, 0);
+        else if (G.View.FramBids.Visible)
+            LblBids_Click(G, 1);
+        else if (G.View.FramResults.Visible)
+            CmdClose_Click(G);
+        else
+            Cds_Click(G, FirstLegal(G.State));
+    }
+    ADD_FAILURE() << "the game never settled";
 }
 
 // The computer players who bid before the human in this hand.
 inline int BotsBeforeHuman(const GameState& S) {
     return (SeatCount - S.FirstLeader) % SeatCount;
-}
-
-// From the human's bid to the end of the bidding: the pause after the human's bid, then two
-// pauses for every computer player still to bid.
-inline uint64_t BiddingLeftAfterHumanBid(const GameState& S) {
-    return 800 + 1600 * static_cast<uint64_t>(SeatCount - 1 - BotsBeforeHuman(S));
 }
 
 // With this seed the first hand of the first game is dealt by Beatrix, so the human bids first.

@@ -32,21 +32,6 @@ QByteArray ReadAll(const QString& Path) {
     return File.open(QIODevice::ReadOnly) ? File.readAll() : QByteArray();
 }
 
-void Write(const QString& Path, const QByteArray& Bytes) {
-    QFile File(Path);
-    QVERIFY(File.open(QIODevice::WriteOnly));
-    File.write(Bytes);
-}
-
-// The numbers of a one-line records file, which must end in CR LF and hold no other line end.
-std::vector<int> Numbers(const QByteArray& Line) {
-    if (!Line.endsWith("\r\n") || Line.count('\n') != 1 || Line.count('\r') != 1) return {};
-    std::vector<int> Values;
-    for (const QByteArray& Field : Line.chopped(2).split(','))
-        if (!Field.startsWith('"')) Values.push_back(Field.toInt());
-    return Values;
-}
-
 } // namespace
 
 class WholeGameTest : public QObject {
@@ -81,10 +66,6 @@ private:
     bool Shown(const QString& Name) { return Find(Name)->isVisible(); }
     bool BoxOpen() { return Shown(QStringLiteral("MFormDeluxe")); }
     bool HumansTurn() { return Status().endsWith(YourTurn) || Status().endsWith(TryAgain); }
-    bool GameOver() {
-        return !BoxOpen() &&
-               (Status() == NewGamePrompt || Status().endsWith(QStringLiteral(" The game is over.")));
-    }
 
     void Click(const QString& Name) {
         QWidget* Target = Find(Name);
@@ -151,22 +132,16 @@ private:
         return true;
     }
 
-    struct TableSnapshot {
-        std::vector<std::pair<bool, QPoint>> Cards;
-        QString HandNumber;
-        QStringList Scores;
-        bool operator==(const TableSnapshot&) const = default;
-    };
-    TableSnapshot Snapshot() {
-        TableSnapshot S;
+    // Every card where it lies, the hand number and the scores.
+    QStringList Snapshot() {
+        QStringList Shown = {Text(QStringLiteral("StatusPanel1"))};
+        for (int Seat = 0; Seat < 4; ++Seat)
+            Shown << Text(QStringLiteral("LblScore%1").arg(Seat));
         for (int K = 1; K <= 52; ++K) {
             QWidget* Card = Find(QStringLiteral("Cds%1").arg(K));
-            S.Cards.emplace_back(Card->isVisible(), Card->pos());
+            Shown << QStringLiteral("%1 %2,%3").arg(Card->isVisible()).arg(Card->x()).arg(Card->y());
         }
-        S.HandNumber = Text(QStringLiteral("StatusPanel1"));
-        for (int Seat = 0; Seat < 4; ++Seat)
-            S.Scores << Text(QStringLiteral("LblScore%1").arg(Seat));
-        return S;
+        return Shown;
     }
 
 private slots:
@@ -186,34 +161,17 @@ private slots:
         OpenTable(11);
         Find<QAction>(QStringLiteral("Mnu100"))->trigger();
         QCOMPARE(Text(QStringLiteral("LblToWin")), QStringLiteral("100"));
-        QElapsedTimer Took;
-        Took.start();
         PressF2();
-        QVERIFY(PlayUntil([this] { return GameOver(); }));
-        qInfo("game over after %zu hands in %lld ms: %s", ResultsSeen.size(), Took.elapsed(),
-              qPrintable(Status()));
-
+        QVERIFY(PlayUntil([this] { return !BoxOpen() && Status() == NewGamePrompt; }));
         QVERIFY(!ResultsSeen.empty());
-        for (const QStringList& Texts : ResultsSeen) {
-            QVERIFY2(Texts[0].startsWith(QStringLiteral("Player you scored ")), qPrintable(Texts[0]));
-            QVERIFY2(Texts[1].startsWith(QStringLiteral("Rodrick scored ")), qPrintable(Texts[1]));
-            QVERIFY2(Texts[2].startsWith(QStringLiteral("Desmond scored ")), qPrintable(Texts[2]));
-            QVERIFY2(Texts[3].startsWith(QStringLiteral("Beatrix scored ")), qPrintable(Texts[3]));
-        }
-
-        const QByteArray Money = ReadAll(RecordsFile("Money.dat")), Names = ReadAll(RecordsFile("Name.dat"));
-        if (Status() != NewGamePrompt) {
-            // Nobody came out on top: nothing was settled.
-            QVERIFY(Money.isEmpty());
-            return;
-        }
-        const std::vector<int> Balances = Numbers(Money), Wins = Numbers(Names);
-        QCOMPARE(Balances.size(), size_t{4});
-        QCOMPARE(Wins.size(), size_t{4});
-        QVERIFY(Names.startsWith("\"Player\","));
-        QCOMPARE(Balances[0] + Balances[1] + Balances[2] + Balances[3], 0);
-        QVERIFY(std::any_of(Balances.begin(), Balances.end(), [](int Cents) { return Cents != 0; }));
-        QCOMPARE(Wins[0] + Wins[1] + Wins[2] + Wins[3], 1);
+        const char* Starts[] = {"Player you scored ", "Rodrick scored ", "Desmond scored ",
+                                "Beatrix scored "};
+        for (const QStringList& Texts : ResultsSeen)
+            for (int Seat = 0; Seat < 4; ++Seat)
+                QVERIFY2(Texts[Seat].startsWith(QLatin1String(Starts[Seat])), qPrintable(Texts[Seat]));
+        // With this seed Desmond wins alone and is paid by the others.
+        QCOMPARE(ReadAll(RecordsFile("Money.dat")), QByteArray("-71,-34,174,-69\r\n"));
+        QCOMPARE(ReadAll(RecordsFile("Name.dat")), QByteArray("\"Player\",0,0,1,0\r\n"));
     }
 
     void f2InTheMiddleOfAGameAsksFirst() {
@@ -223,10 +181,8 @@ private slots:
             return Text(QStringLiteral("StatusPanel1")) == QStringLiteral("Hand  Number 2") && HumansTurn() &&
                    !BoxOpen();
         }));
-        const TableSnapshot Before = Snapshot();
-        QVERIFY(std::any_of(Before.Scores.begin(), Before.Scores.end(),
-                            [](const QString& S) { return S != QStringLiteral("0"); }));
-
+        const QStringList Before = Snapshot();
+        QVERIFY(Before.mid(1, 4) != QStringList(4, QStringLiteral("0")));
         PressF2();
         QTRY_VERIFY_WITH_TIMEOUT(BoxOpen(), 2000);
         QCOMPARE(Text(QStringLiteral("Label3")), QStringLiteral("   SEE YOU!"));
@@ -235,7 +191,7 @@ private slots:
         Click(QStringLiteral("Label1_1"));
         QVERIFY(!BoxOpen());
         QTest::qWait(50);
-        QVERIFY(Snapshot() == Before);
+        QCOMPARE(Snapshot(), Before);
         QVERIFY(HumansTurn());
 
         // The same hand goes on: the human's card is taken.
@@ -249,12 +205,11 @@ private slots:
         Click(QStringLiteral("Label1_0"));
         QTRY_COMPARE_WITH_TIMEOUT(Text(QStringLiteral("StatusPanel1")), QStringLiteral("Hand  Number 1"),
                                   5000);
-        for (int Seat = 0; Seat < 4; ++Seat) {
-            for (const char* Column : {"LblScore%1", "LblBags%1"}) {
-                const QString Value = Text(QString::fromLatin1(Column).arg(Seat));
-                QVERIFY2(Value.isEmpty() || Value == QStringLiteral("0"), qPrintable(Value));
-            }
-        }
+        QString Panel;
+        for (int Seat = 0; Seat < 4; ++Seat)
+            Panel +=
+                Text(QStringLiteral("LblScore%1").arg(Seat)) + Text(QStringLiteral("LblBags%1").arg(Seat));
+        QCOMPARE(Panel, QString());
         QVERIFY(PlayUntil([this] { return Shown(QStringLiteral("FramBids")); }));
         QCOMPARE(Text(QStringLiteral("StatusPanel1")), QStringLiteral("Hand  Number 1"));
     }
@@ -262,8 +217,10 @@ private slots:
     void exitOutsideAGameSavesTheRecordsOnlyWhenConfirmed() {
         // Records as a hand-edited file might hold them, to see them written back in full.
         const QByteArray OldNames = "Ann,2,0,1,0", OldMoney = " -350, 150,0,200";
-        Write(RecordsFile("Name.dat"), OldNames);
-        Write(RecordsFile("Money.dat"), OldMoney);
+        for (const auto& [Name, Bytes] : {std::pair{"Name.dat", OldNames}, {"Money.dat", OldMoney}}) {
+            QFile File(RecordsFile(Name));
+            QVERIFY(File.open(QIODevice::WriteOnly) && File.write(Bytes) == Bytes.size());
+        }
         OpenTable(3);
         QAction* Exit = Find<QAction>(QStringLiteral("MnuExit"));
 
@@ -286,25 +243,22 @@ private slots:
         QCOMPARE(ReadAll(RecordsFile("Money.dat")), QByteArray("-350,150,0,200\r\n"));
     }
 
-    void closingWhileTheResultsWaitEndsCleanly() {
-        OpenTable(7);
-        PressF2();
-        QVERIFY(PlayUntil([this] { return Shown(QStringLiteral("FramResults")); }));
-        Table->close();
-        Table.reset();
-        QTest::qWait(200);
-    }
-
-    void closingWhileTheMessageBoxIsOpenEndsCleanly() {
-        OpenTable(7);
-        PressF2();
-        // The game counts as begun once every bid is in.
-        QVERIFY(PlayUntil([this] { return HumansTurn(); }));
-        PressF2();
-        QTRY_VERIFY_WITH_TIMEOUT(BoxOpen(), 2000);
-        Table->close();
-        Table.reset();
-        QTest::qWait(200);
+    // Closing the window while the results wait for Continue, or while the question of a new game
+    // is open, leaves nothing behind that could still run.
+    void closingInTheMiddleOfAGameEndsCleanly() {
+        for (const bool AtResults : {true, false}) {
+            OpenTable(7);
+            PressF2();
+            QVERIFY(
+                PlayUntil([&] { return AtResults ? Shown(QStringLiteral("FramResults")) : HumansTurn(); }));
+            if (!AtResults) {
+                PressF2();
+                QTRY_VERIFY_WITH_TIMEOUT(BoxOpen(), 2000);
+            }
+            Table->close();
+            Table.reset();
+            QTest::qWait(200);
+        }
     }
 };
 
