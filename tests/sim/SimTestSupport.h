@@ -2,6 +2,7 @@
 // What the simulator's tests share: a records folder of their own and whole runs of the driver
 // with their hand history kept in memory.
 
+#include "../core/TempFolder.h"
 #include "sim/Driver.h"
 #include "sim/HandLog.h"
 #include "sim/Invariants.h"
@@ -12,28 +13,9 @@
 #include <string>
 #include <system_error>
 
-#include <unistd.h>
-
 namespace tarnwick::sim::test {
 
-// Test processes run side by side, so the folder name carries the process id.
-class RecordsFolder {
-public:
-    RecordsFolder() {
-        static int Count = 0;
-        Path = std::filesystem::temp_directory_path() /
-               ("tarnwick-sim-test-" + std::to_string(::getpid()) + "-" + std::to_string(Count++));
-        std::filesystem::remove_all(Path);
-        std::filesystem::create_directories(Path);
-    }
-    RecordsFolder(const RecordsFolder&) = delete;
-    RecordsFolder& operator=(const RecordsFolder&) = delete;
-    ~RecordsFolder() {
-        std::error_code Ignored;
-        std::filesystem::remove_all(Path, Ignored);
-    }
-    std::filesystem::path Path;
-};
+using RecordsFolder = tarnwick::test::TempFolder;
 
 struct Run {
     std::string Log;
