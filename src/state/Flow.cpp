@@ -8,6 +8,7 @@ void Flow::Run(Task<> NewRoot) {
     Abandon();
     Root = std::move(NewRoot);
     Root.Start();
+    StepDone();
 }
 
 void Flow::Abandon() {
@@ -59,7 +60,10 @@ void Flow::Resume() {
         DueWhileHeld = true;
         return;
     }
-    if (auto H = std::exchange(Suspended, {})) H.resume();
+    if (auto H = std::exchange(Suspended, {})) {
+        H.resume();
+        StepDone();
+    }
 }
 
 void Flow::Hold() {

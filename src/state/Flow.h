@@ -9,6 +9,8 @@
 
 #include <coroutine>
 #include <cstdint>
+#include <functional>
+#include <utility>
 
 namespace tarnwick {
 
@@ -71,10 +73,17 @@ public:
     void Release();
     bool Held() const { return IsHeld; }
 
+    // Told each time the game has gone as far as it can at once: a step changes the table only
+    // here, so whoever shows the table (or fingerprints it) looks after each one.
+    void SetAfterEachStep(std::function<void()> Hook) { AfterEachStep = std::move(Hook); }
+
 private:
     void SuspendFor(std::coroutine_handle<> H, uint32_t From, int Ms);
     void Arm();
     void Resume();
+    void StepDone() {
+        if (AfterEachStep) AfterEachStep();
+    }
 
     Clock& Time;
     Task<> Root;
@@ -86,6 +95,7 @@ private:
     HumanWait Awaited = HumanWait::Bid;
     bool IsHeld = false;
     bool DueWhileHeld = false;
+    std::function<void()> AfterEachStep;
 };
 
 } // namespace tarnwick

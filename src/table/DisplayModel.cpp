@@ -251,4 +251,9 @@ std::vector<LabelBox*> DisplayModel::AllLabels() {
     return All;
 }
 
+std::vector<const LabelBox*> DisplayModel::AllLabels() const {
+    const std::vector<LabelBox*> All = const_cast<DisplayModel*>(this)->AllLabels();
+    return {All.begin(), All.end()};
+}
+
 } // namespace tarnwick

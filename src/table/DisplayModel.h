@@ -158,6 +158,7 @@ struct DisplayModel {
 
     // Every label, for the window to build and refresh them alike.
     std::vector<LabelBox*> AllLabels();
+    std::vector<const LabelBox*> AllLabels() const;
 };
 
 inline constexpr const char* StatusPanel1ToolTip = "This show which hand number you are on";

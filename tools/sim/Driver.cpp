@@ -16,9 +16,10 @@ constexpr int MaxWaitsInGame = 1000;
 
 } // namespace
 
-Driver::Driver(uint64_t Seed, const std::filesystem::path& RecordsFolder, int16_t Target)
-    : G(Clock, Quiet, Seed, RecordsFolder) {
+Driver::Driver(uint64_t Seed, const std::filesystem::path& RecordsFolder, int16_t Target, TableWatcher* Watcher)
+    : Watcher(Watcher), G(Clock, Quiet, Seed, RecordsFolder) {
     G.Events = &Everyone;
+    G.Steps.SetAfterEachStep([this] { Stepped(); });
     Everyone.Add(End);
     G.Steps.Run(Form_Load(G));
     Clock.RunUntilIdle();
@@ -33,6 +34,7 @@ Driver::Driver(uint64_t Seed, const std::filesystem::path& RecordsFolder, int16_
         Mnu300_Click(G);
         break;
     }
+    Stepped();
     if (G.State.TargetScore != Target)
         Stop("the Options menu did not set the target " + std::to_string(Target));
     StartedAt = Clock.Elapsed();
@@ -78,6 +80,7 @@ bool Driver::PlayGame() {
     End.Over = false;
     Everyone.GameStarting(G.State, ++GameNo);
     MnuNew_Click(G);
+    Stepped();
     if (!G.Steps.Running()) return Stop(Which + ": New Game did not start a game");
     for (int Waits = 0;; ++Waits) {
         Clock.RunUntilIdle();
@@ -89,6 +92,7 @@ bool Driver::PlayGame() {
         if (Waits > MaxWaitsInGame)
             return Stop(Which + ": still not over after " + std::to_string(Waits) + " waits");
         if (!Answer()) return Stop(Which + ": the table waits, and not for anything the human could do");
+        Stepped();
     }
     if (!End.Over) return Stop(Which + ": the game stopped without being over");
     return true;

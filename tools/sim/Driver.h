@@ -13,13 +13,24 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace tarnwick::sim {
+
+// Sees the table as the player would: after every step of the game and every answer of the
+// human, and every sound asked for. Times are virtual milliseconds since the table was made.
+class TableWatcher {
+public:
+    virtual ~TableWatcher() = default;
+    virtual void Stepped(const Game& /*G*/, uint64_t /*AtMs*/) {}
+    virtual void Heard(std::string_view /*Sound*/, uint64_t /*AtMs*/) {}
+};
 
 class Driver {
 public:
     // Starts the table up (records read from RecordsFolder) and sets the target from the menu.
-    Driver(uint64_t Seed, const std::filesystem::path& RecordsFolder, int16_t Target);
+    Driver(uint64_t Seed, const std::filesystem::path& RecordsFolder, int16_t Target,
+           TableWatcher* Watcher = nullptr);
     Driver(const Driver&) = delete;
     Driver& operator=(const Driver&) = delete;
 
@@ -39,10 +50,15 @@ public:
     const Game& Table() const { return G; }
 
 private:
-    class SilentSpeaker final : public Speaker {
+    // Plays nothing; tells the watcher, if any, what would have been heard.
+    class ToldSpeaker final : public Speaker {
     public:
-        void PlayWave(Wave) override {}
-        void Beep() override {}
+        explicit ToldSpeaker(Driver& Table) : Table(Table) {}
+        void PlayWave(Wave W) override { Table.Tell(WaveFileName(W)); }
+        void Beep() override { Table.Tell("beep"); }
+
+    private:
+        Driver& Table;
     };
 
     class EndWatch final : public SimListener {
@@ -52,11 +68,18 @@ private:
     };
 
     bool Stop(std::string Why);
+    void Tell(std::string_view Sound) {
+        if (Watcher) Watcher->Heard(Sound, Clock.Elapsed());
+    }
+    void Stepped() {
+        if (Watcher) Watcher->Stepped(G, Clock.Elapsed());
+    }
     // Answers whatever the table waits for; false when it waits for nothing the human could do.
     bool Answer();
 
+    TableWatcher* Watcher;
     VirtualClock Clock;
-    SilentSpeaker Quiet;
+    ToldSpeaker Quiet{*this};
     Game G;
     Broadcast Everyone;
     EndWatch End;

@@ -19,6 +19,7 @@ std::string Usage() {
     return "usage: tarnwick-sim --games N --seed S [--target 300|200|100] [--log FILE] [--records DIR] "
            "[--check]\n"
            "       tarnwick-sim --verify-log FILE\n"
+           "       tarnwick-sim --signature\n"
            "\n"
            "Plays N whole games headless on a virtual clock, the south seat bidding and playing by the\n"
            "computer players' own rules, and prints a summary.\n"
@@ -30,7 +31,9 @@ std::string Usage() {
            "  --records DIR    reads and writes Money.dat and Name.dat there; otherwise a temporary folder\n"
            "                   (under TMPDIR, else /dev/shm, else /tmp), removed at the end\n"
            "  --check          checks the table after every step and stops at the first thing amiss\n"
-           "  --verify-log F   reads a hand history back and checks its form and its games\n";
+           "  --verify-log F   reads a hand history back and checks its form and its games\n"
+           "  --signature      plays a fixed set of games and prints one number that changes with any\n"
+           "                   change of a rule, text, place, pause, sound or order of steps\n";
 }
 
 ParsedOptions ParseOptions(int Argc, const char* const* Argv) {
@@ -48,6 +51,10 @@ ParsedOptions ParseOptions(int Argc, const char* const* Argv) {
         }
         if (Arg == "--check") {
             O.Check = true;
+            continue;
+        }
+        if (Arg == "--signature") {
+            O.Signature = true;
             continue;
         }
         if (I + 1 >= Argc) return Fail(std::string(Arg) + " needs a value");

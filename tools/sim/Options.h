@@ -18,6 +18,8 @@ struct Options {
     bool Check = false;
     // Only reads this hand history back and checks it; no game is played.
     std::filesystem::path VerifyLog;
+    // Only plays the fixed games of the behaviour signature and prints its number.
+    bool Signature = false;
 };
 
 struct ParsedOptions {

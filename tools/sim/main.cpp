@@ -5,6 +5,7 @@
 #include "sim/Invariants.h"
 #include "sim/LogCheck.h"
 #include "sim/Options.h"
+#include "sim/Signature.h"
 #include "sim/Tally.h"
 
 #include <chrono>
@@ -68,6 +69,25 @@ int VerifyLog(const fs::path& File) {
     }
     std::cout << File.string() << ": " << Report.Lines << " lines, " << Report.Games << " games, "
               << Report.Hands << " hands, " << Report.Tricks << " tricks, all sound\n";
+    return 0;
+}
+
+int PrintSignature() {
+    TemporaryFolder Scratch;
+    if (Scratch.Path.empty()) {
+        std::cerr << "tarnwick-sim: cannot make a temporary records folder\n";
+        return 2;
+    }
+    const SignatureResult Result = PlaySignature(Scratch.Path);
+    if (!Result.Problem.empty()) {
+        std::cerr << "tarnwick-sim: stopped: " << Result.Problem << "\n";
+        return 1;
+    }
+    char Hex[17];
+    std::snprintf(Hex, sizeof Hex, "%016llx", static_cast<unsigned long long>(Result.Value));
+    std::cout << Hex << "\n";
+    std::cerr << Result.Games << " games, " << Result.Steps << " changes of the table, " << Result.Sounds
+              << " sounds, " << Result.Draws << " draws, " << Result.NoWinner << " games without a winner\n";
     return 0;
 }
 
@@ -151,5 +171,6 @@ int main(int Argc, char** Argv) {
         return 2;
     }
     if (!Parsed.Chosen.VerifyLog.empty()) return VerifyLog(Parsed.Chosen.VerifyLog);
+    if (Parsed.Chosen.Signature) return PrintSignature();
     return Simulate(Parsed.Chosen);
 }
