@@ -1,15 +1,11 @@
 #include "gui/FrmTable.h"
 
-#include "bidding/Bidding.h"
 #include "gui/FrmHelp.h"
 #include "gui/FrmSplash.h"
 #include "gui/MFormDeluxe.h"
 #include "gui/TableWidgets.h"
-#include "play/HumanPlay.h"
-#include "scoring/HandScoring.h"
-#include "scoring/Statistics.h"
-#include "shell/Commands.h"
-#include "table/Scores.h"
+#include "shell/Clicks.h"
+#include "shell/Questions.h"
 #include "table/StartUp.h"
 
 #include <QApplication>
@@ -43,25 +39,25 @@ FrmTable::~FrmTable() {
     TheGame.reset();
 }
 
-void FrmTable::Command(void (*Handler)(Game&)) {
-    Handler(*TheGame);
+void FrmTable::Clicked(Clickable Target) {
+    Click(*TheGame, Target);
     Render();
 }
 
-QAction* FrmTable::AddCommand(QMenu* Menu, const char* Name, const char* Caption, void (*Handler)(Game&),
+QAction* FrmTable::AddCommand(QMenu* Menu, const char* Name, const char* Caption, Element Command,
                               QKeySequence Shortcut) {
     QAction* Item = Menu->addAction(QString::fromLatin1(Caption));
     Item->setObjectName(QString::fromLatin1(Name));
     Item->setShortcut(Shortcut);
-    connect(Item, &QAction::triggered, this, [this, Handler] { Command(Handler); });
+    connect(Item, &QAction::triggered, this, [this, Command] { Clicked({Command}); });
     return Item;
 }
 
 void FrmTable::BuildMenus() {
     MnuGame = menuBar()->addMenu(QStringLiteral("&Game"));
     MnuGame->setObjectName(QStringLiteral("MnuGame"));
-    AddCommand(MnuGame, "MnuNew", "New Game", MnuNew_Click, Qt::Key_F2);
-    AddCommand(MnuGame, "MnuExit", "Exit", MnuExit_Click, Qt::CTRL | Qt::Key_X);
+    AddCommand(MnuGame, "MnuNew", "New Game", Element::NewGame, Qt::Key_F2);
+    AddCommand(MnuGame, "MnuExit", "Exit", Element::Exit, Qt::CTRL | Qt::Key_X);
 
     MnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     MnuHelp->setObjectName(QStringLiteral("MnuHelp"));
@@ -75,17 +71,17 @@ void FrmTable::BuildMenus() {
 
     MnuOptions = menuBar()->addMenu(QStringLiteral("&Options"));
     MnuOptions->setObjectName(QStringLiteral("MnuOptions"));
-    AddCommand(MnuOptions, "mnuNameChange", "Change your Name", mnuNameChange_Click);
+    AddCommand(MnuOptions, "mnuNameChange", "Change your Name", Element::ChangeName);
     QMenu* Target = MnuOptions->addMenu(QStringLiteral("Change Target Score"));
     Target->setObjectName(QStringLiteral("MnuTargetchange"));
-    AddCommand(Target, "Mnu300", "300-Normal", Mnu300_Click);
-    AddCommand(Target, "Mnu200", "200 -Medium quick", Mnu200_Click);
-    AddCommand(Target, "Mnu100", "100-Very Quick", Mnu100_Click);
+    AddCommand(Target, "Mnu300", "300-Normal", Element::Target300);
+    AddCommand(Target, "Mnu200", "200 -Medium quick", Element::Target200);
+    AddCommand(Target, "Mnu100", "100-Very Quick", Element::Target100);
 
     QMenu* View = menuBar()->addMenu(QStringLiteral("&View"));
     View->setObjectName(QStringLiteral("mnuView"));
-    AddCommand(View, "mnuFunmun", "Statistics", mnuFunmun_Click);
-    AddCommand(View, "MnuDelete", "Delete Statistics", MnuDelete_Click);
+    AddCommand(View, "mnuFunmun", "Statistics", Element::Statistics);
+    AddCommand(View, "MnuDelete", "Delete Statistics", Element::DeleteStatistics);
 
     QAction* MnuAbout = menuBar()->addAction(QStringLiteral("About"));
     MnuAbout->setObjectName(QStringLiteral("MnuAbout"));
@@ -128,10 +124,7 @@ void FrmTable::BuildTable() {
         auto* Card = new PictureWidget(Client);
         Card->setObjectName(QStringLiteral("Cds%1").arg(K));
         Card->resize(Px(CardWidth), Px(CardHeight));
-        Card->OnClick = [this, K] {
-            Cds_Click(*TheGame, static_cast<int>(K));
-            Render();
-        };
+        Card->OnClick = [this, K] { Clicked({Element::Card, static_cast<int>(K)}); };
         Cds[K] = Card;
     }
 
@@ -160,16 +153,11 @@ void FrmTable::BuildTable() {
         Labels.emplace_back(Box, Label);
     }
     for (auto& [Box, Widget] : Labels)
-        for (size_t I = 0; I < V.LblBids.size(); ++I)
-            if (Box == &V.LblBids[I])
-                Widget->OnClick = [this, I] {
-                    LblBids_Click(*TheGame, static_cast<int>(I));
-                    Render();
-                };
-    for (auto& [Box, Button] : Buttons) {
-        void (*Handler)(Game&) = Box == &V.CmdClose ? CmdClose_Click : Command1_Click;
-        connect(Button, &QPushButton::clicked, this, [this, Handler] { Command(Handler); });
-    }
+        if (const std::optional<Clickable> Target = Box->Click)
+            Widget->OnClick = [this, Target] { Clicked(*Target); };
+    for (auto& [Box, Button] : Buttons)
+        if (const std::optional<Clickable> Target = Box->Click)
+            connect(Button, &QPushButton::clicked, this, [this, Target] { Clicked(*Target); });
     for (auto& [Box, Frame] : Frames)
         Frame->raise();
     BuildStatusBar();

@@ -51,7 +51,7 @@ public slots:
 
 private:
     void BuildMenus();
-    QAction* AddCommand(QMenu* Menu, const char* Name, const char* Caption, void (*Handler)(Game&),
+    QAction* AddCommand(QMenu* Menu, const char* Name, const char* Caption, Element Command,
                         QKeySequence Shortcut = {});
     void BuildTable();
     void BuildStatusBar();
@@ -59,7 +59,8 @@ private:
     void SyncQuit();
     void RenderCards();
     void RenderPile(const TrickPile& Pile, std::array<PictureWidget*, 14>& Widgets);
-    void Command(void (*Handler)(Game&));
+    // Hands a click to the game and shows what it changed.
+    void Clicked(Clickable Target);
 
     QString AssetFolder;
     // Declared before the game: the game's flow cancels its timers on the clock as it goes.

@@ -2,6 +2,7 @@
 
 #include "gui/Pictures.h"
 #include "gui/TableWidgets.h"
+#include "shell/Clicks.h"
 #include "shell/MessageBox.h"
 
 #include <QDir>
@@ -247,7 +248,7 @@ void MFormDeluxe::LayOut(const MessageBoxModel& Box) {
 }
 
 void MFormDeluxe::Answer(int Index) {
-    Label1_Click(G, Index);
+    Click(G, {Element::MessageButton, Index});
     // Whatever the answer leads to, a question asked next starts with every button raised.
     Shown.reset();
     Sync();

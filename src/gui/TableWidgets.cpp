@@ -103,7 +103,7 @@ void LabelWidget::Show(const LabelBox& Box) {
     QRect Place = PxRect(Box.Place);
     if (Box.GrowsToFit) Place.setWidth(std::max(Place.width(), fontMetrics().horizontalAdvance(Text) + 4));
     if (geometry() != Place) setGeometry(Place);
-    if (Box.Clickable) setCursor(Qt::PointingHandCursor);
+    if (Box.Click) setCursor(Qt::PointingHandCursor);
     setVisible(Box.Visible);
 }
 

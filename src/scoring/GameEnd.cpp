@@ -2,7 +2,7 @@
 
 #include "scoring/Records.h"
 #include "scoring/ShowRecords.h"
-#include "shell/MessageBox.h"
+#include "shell/Questions.h"
 #include "table/NewHand.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 
 #include "scoring/Records.h"
 #include "scoring/ShowRecords.h"
-#include "shell/MessageBox.h"
+#include "shell/Questions.h"
 
 namespace tarnwick {
 
@@ -22,8 +22,8 @@ void MnuDelete_Click(Game& G) {
                     {"Yes Please", "Ooops - No", ""},
                     1,
                     "Delete?!"};
-    AskThen(G, std::move(Delete), [](Game& Asker) {
-        if (Asker.State.MsgAnswer != 0) return;
+    Ask(G, std::move(Delete), [](Game& Asker, const Answer& Given) {
+        if (Given.Button != 0) return;
         Asker.State.GamesWon.fill(0);
         Asker.State.FunMoney.fill(0);
         for (int Seat = 0; Seat < SeatCount; ++Seat)
@@ -35,25 +35,19 @@ void MnuDelete_Click(Game& G) {
 }
 
 void mnuNameChange_Click(Game& G) {
-    if (G.View.MessageBox.Visible || G.View.NameInput.Visible) return;
     // The box always proposes "Player", whatever the name is now.
-    G.View.NameInput = {true, "Please Enter your Name Here", "New Name", "Player"};
-    G.Steps.Hold();
-}
-
-void NameInput_Answer(Game& G, std::optional<std::string> Typed) {
-    if (!G.View.NameInput.Visible) return;
-    G.View.NameInput.Visible = false;
-    G.Steps.Release();
-    // Cancelling keeps the name the player has; only a confirmed answer, even an empty one,
-    // replaces it.
-    if (!Typed) return;
-    GameState& S = G.State;
-    S.PlayerName = StorableName(*Typed);
-    G.View.LblPlayer.Caption = S.PlayerName;
-    G.View.LblName.Caption = S.PlayerName;
-    G.View.LblPMoney.Caption = S.PlayerName;
-    SaveNameData(G.RecordsFolder, S.PlayerName, S.GamesWon);
+    Ask(G, TextQuestion{"Please Enter your Name Here", "New Name", "Player"},
+        [](Game& Asker, const Answer& Given) {
+            // Cancelling keeps the name the player has; only a confirmed answer, even an empty one,
+            // replaces it.
+            if (!Given.Typed) return;
+            GameState& S = Asker.State;
+            S.PlayerName = StorableName(*Given.Typed);
+            Asker.View.LblPlayer.Caption = S.PlayerName;
+            Asker.View.LblName.Caption = S.PlayerName;
+            Asker.View.LblPMoney.Caption = S.PlayerName;
+            SaveNameData(Asker.RecordsFolder, S.PlayerName, S.GamesWon);
+        });
 }
 
 } // namespace tarnwick

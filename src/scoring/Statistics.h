@@ -3,9 +3,6 @@
 
 #include "state/Game.h"
 
-#include <optional>
-#include <string>
-
 namespace tarnwick {
 
 // View, Statistics: the money and games-won frame in front of everything.
@@ -16,7 +13,5 @@ void Command1_Click(Game& G);
 void MnuDelete_Click(Game& G);
 // Options, Change your Name: asks for the name.
 void mnuNameChange_Click(Game& G);
-// The name box's answer: the text typed, or nothing when it was cancelled.
-void NameInput_Answer(Game& G, std::optional<std::string> Typed);
 
 } // namespace tarnwick

@@ -1,7 +1,7 @@
 #include "shell/Commands.h"
 
 #include "scoring/Records.h"
-#include "shell/MessageBox.h"
+#include "shell/Questions.h"
 #include "table/NewHand.h"
 
 namespace tarnwick {
@@ -21,26 +21,27 @@ void MnuNew_Click(Game& G) {
         StartNewGame(G);
         return;
     }
-    AskThen(G,
-            SeeYou(G, " You are in the middle of a game, are you sure you wish to start a new game?.",
-                   "Yes Please", "Ooops - No"),
-            [](Game& Asker) {
-                if (Asker.State.MsgAnswer == 0) StartNewGame(Asker);
-            });
+    Ask(G,
+        SeeYou(G, " You are in the middle of a game, are you sure you wish to start a new game?.",
+               "Yes Please", "Ooops - No"),
+        [](Game& Asker, const Answer& Given) {
+            if (Given.Button == 0) StartNewGame(Asker);
+        });
 }
 
 void MnuExit_Click(Game& G) {
     if (!G.View.MnuGameEnabled) return;
-    const Question Ask = G.State.GameInProgress
-                             ? SeeYou(G,
-                                      " Are you sure you wish to leave - you are in the middle of a game and "
-                                      "nothing will be saved? You "
-                                      "can go to the Game menu and save this game before exiting if you have "
-                                      "not already done so.",
-                                      "Just Exit", "I want to save")
-                             : SeeYou(G, " Are you sure you wish to leave?.", "Yes Please", "Ooops - No");
-    AskThen(G, Ask, [](Game& Asker) {
-        if (Asker.State.MsgAnswer != 0) return;
+    const Question Leave =
+        G.State.GameInProgress
+            ? SeeYou(G,
+                     " Are you sure you wish to leave - you are in the middle of a game and "
+                     "nothing will be saved? You "
+                     "can go to the Game menu and save this game before exiting if you have "
+                     "not already done so.",
+                     "Just Exit", "I want to save")
+            : SeeYou(G, " Are you sure you wish to leave?.", "Yes Please", "Ooops - No");
+    Ask(G, Leave, [](Game& Asker, const Answer& Given) {
+        if (Given.Button != 0) return;
         Asker.Steps.Abandon();
         Asker.View.Quit = true;
         SaveMoneyData(Asker.RecordsFolder, Asker.State.FunMoney);

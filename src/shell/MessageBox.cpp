@@ -1,34 +1,6 @@
 #include "shell/MessageBox.h"
 
-#include <utility>
-
 namespace tarnwick {
-
-void OpenMsgBox(Game& G, Question Q, std::function<void(Game&)> Then) {
-    MessageBoxModel& Box = G.View.MessageBox;
-    Box.Prompt = std::move(Q.Prompt);
-    Box.Captions = std::move(Q.Captions);
-    Box.PictureNo = Q.PictureNo;
-    Box.Title = "   " + Q.Title;
-    Box.Visible = true;
-    G.AfterAnswer = std::move(Then);
-    G.Sounds.PlayWave(Wave::RingOut);
-    G.Steps.Hold();
-}
-
-void AskThen(Game& G, Question Q, std::function<void(Game&)> Then) {
-    if (G.View.MessageBox.Visible || G.View.NameInput.Visible) return;
-    OpenMsgBox(G, std::move(Q), std::move(Then));
-}
-
-void Label1_Click(Game& G, int Index) {
-    MessageBoxModel& Box = G.View.MessageBox;
-    if (!Box.Visible || Index < 0 || Index > 2 || Box.Captions.at(static_cast<size_t>(Index)).empty()) return;
-    Box.Visible = false;
-    G.State.MsgAnswer = static_cast<int16_t>(Index);
-    if (auto Then = std::exchange(G.AfterAnswer, {})) Then(G);
-    G.Steps.Release();
-}
 
 MsgBoxGeometry LayOutMsgBox(const MessageBoxModel& Box, double MessageHeight) {
     constexpr double ButtonWidth = 1275, ButtonHeight = 300, PictureSide = 510;

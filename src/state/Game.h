@@ -3,6 +3,7 @@
 // clock, the speaker, the random generator, the folder of the records files). Nothing here is
 // global, so tests and the simulator can run many games side by side.
 
+#include "state/Answer.h"
 #include "state/Clock.h"
 #include "state/Flow.h"
 #include "state/GameEvents.h"
@@ -31,7 +32,7 @@ struct Game {
     Random Dice;
     std::filesystem::path RecordsFolder;
     // What goes on once the open message box or name box has been answered.
-    std::function<void(Game&)> AfterAnswer;
+    FollowUp AfterAnswer;
     // Told of every deal, bidding, trick, score and game end; nobody listens by default.
     GameEvents* Events = &Nobody;
 

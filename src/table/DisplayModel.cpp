@@ -33,11 +33,12 @@ LabelBox SeatName(std::string Name, Rect Place, std::string Text) {
     return L;
 }
 
-LabelBox Button(std::string Name, FrameId In, Rect Place, std::string Caption, std::string ToolTip) {
+LabelBox Button(std::string Name, FrameId In, Rect Place, std::string Caption, std::string ToolTip,
+                Element Clicked) {
     LabelBox L = CaptionLabel(std::move(Name), In, Place, std::move(Caption));
     L.Kind = LabelKind::Button;
     L.ToolTip = std::move(ToolTip);
-    L.Clickable = true;
+    L.Click = Clickable{Clicked};
     return L;
 }
 
@@ -113,7 +114,7 @@ void LayOutBidPanel(DisplayModel& M) {
         const std::string Tip = "Click to make " + std::to_string(I) + (I == 1 ? " trick" : " tricks");
         M.LblBids[I] = ValueBox(Indexed("LblBids", I), FrameId::Bids, Place, Tip);
         M.LblBids[I].Caption = I == 0 ? "Nil" : std::to_string(I);
-        M.LblBids[I].Clickable = true;
+        M.LblBids[I].Click = Clickable{Element::BidNumber, static_cast<int>(I)};
     }
 }
 
@@ -153,7 +154,8 @@ void LayOutMoneyFrame(DisplayModel& M) {
             OnStats(CaptionLabel(WonNames[S], In, {120, WinTop, 1095, 255}, WonCaptions[S])));
         M.Lblwins[S] = ValueBox(Indexed("Lblwins", S), In, {1440, WinTop, 855, 375}, WinTips[S]);
     }
-    M.Command1 = Button("Command1", In, {600, 5160, 1332, 372}, "C&lose", "Click to close");
+    M.Command1 = Button("Command1", In, {600, 5160, 1332, 372}, "C&lose", "Click to close",
+                        Element::CloseStatistics);
 }
 
 void LayOutResultsFrame(DisplayModel& M) {
@@ -175,7 +177,7 @@ void LayOutResultsFrame(DisplayModel& M) {
         Text.Centred = false;
     }
     M.CmdClose = Button("CmdClose", FrameId::Results, {600, 6480, 1335, 375}, "&Continue",
-                        "Click here when finished reading");
+                        "Click here when finished reading", Element::Continue);
 }
 
 void LayOutTrickPiles(DisplayModel& M) {

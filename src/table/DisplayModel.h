@@ -5,9 +5,11 @@
 
 #include "state/Card.h"
 #include "state/Seats.h"
+#include "table/Elements.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -70,7 +72,8 @@ struct LabelBox {
     bool Centred = false;
     // Seat names grow to the right to show a whole "has bid" text.
     bool GrowsToFit = false;
-    bool Clickable = false;
+    // What a click on it is, for the few labels that take one.
+    std::optional<Clickable> Click;
 };
 
 struct CardBox {

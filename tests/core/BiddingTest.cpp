@@ -2,6 +2,7 @@
 #include "TestTable.h"
 
 #include "bidding/BotsBids.h"
+#include "shell/Clicks.h"
 #include "table/NewHand.h"
 
 #include <gtest/gtest.h>
@@ -73,7 +74,7 @@ Log WatchBidding(Table& T, uint8_t Leader) {
     T.G.Steps.Run(GetAllBids(T.G));
     for (Note(); T.G.Steps.Running(); Note()) {
         if (V.FramBids.Visible) {
-            LblBids_Click(T.G, 13);
+            Click(T.G, {Element::BidNumber, 13});
             T.Clock.Advance(0);
             Note();
         }
@@ -121,21 +122,21 @@ TEST(Bidding, BidPanelHearsOnlyOneClickOnANumberWhileShown) {
     Table T(BeatrixDealsFirst);
     T.StartUp();
     GameState& S = T.G.State;
-    LblBids_Click(T.G, 5);
-    MnuNew_Click(T.G);
+    Click(T.G, {Element::BidNumber, 5});
+    Click(T.G, {Element::NewGame});
     T.Clock.Advance(2000);
-    LblBids_Click(T.G, 5);
+    Click(T.G, {Element::BidNumber, 5});
     EXPECT_EQ(S.BidClicked, 0);
     T.Clock.RunUntilIdle();
     ASSERT_TRUE(T.G.Steps.AwaitingHuman(HumanWait::Bid));
     for (const int Outside : {-1, 14})
-        LblBids_Click(T.G, Outside);
+        Click(T.G, {Element::BidNumber, Outside});
     EXPECT_TRUE(T.Clock.Idle());
     EXPECT_EQ(S.BidClicked, -1);
 
-    LblBids_Click(T.G, 3);
+    Click(T.G, {Element::BidNumber, 3});
     T.Clock.Advance(1000);
-    LblBids_Click(T.G, 9);
+    Click(T.G, {Element::BidNumber, 9});
     EXPECT_EQ(T.Clock.RunUntilIdle(), 4600u);
     EXPECT_EQ(S.Bids[Human], 3);
     EXPECT_EQ(T.Speaker.TimesOf("beep").size(), 4u);
@@ -147,12 +148,12 @@ TEST(Bidding, NewGameGivesUpTheHandUnderWay) {
         SCOPED_TRACE(Later);
         Table T(BeatrixDealsFirst);
         T.NewGame();
-        if (Later != 0) LblBids_Click(T.G, 6);
+        if (Later != 0) Click(T.G, {Element::BidNumber, 6});
         T.Clock.Advance(Later);
 
         const uint64_t NewAt = T.Clock.Elapsed();
         T.Speaker.Sounds.clear();
-        MnuNew_Click(T.G);
+        Click(T.G, {Element::NewGame});
         T.Clock.RunUntilIdle();
         ASSERT_TRUE(T.G.Steps.AwaitingHuman(HumanWait::Bid));
 
@@ -180,7 +181,7 @@ TEST(ClearTable, EveryCardGoesBackToThePackAndTheScoresOnlyBetweenGames) {
         SCOPED_TRACE(InProgress);
         Table T(8);
         T.StartUp();
-        MnuNew_Click(T.G);
+        Click(T.G, {Element::NewGame});
         T.Clock.Advance(2000);
         T.G.Steps.Abandon();
         GameState& S = T.G.State;

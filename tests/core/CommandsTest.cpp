@@ -1,6 +1,7 @@
 #include "TestTable.h"
 
 #include "scoring/Records.h"
+#include "shell/Clicks.h"
 #include "table/Scores.h"
 
 #include <gtest/gtest.h>
@@ -22,19 +23,19 @@ struct NewGameAfterAHand : ::testing::Test {
 
     void SetUp() override {
         T.StartUp();
-        MnuNew_Click(T.G);
+        Click(T.G, {Element::NewGame});
         PlayScripted(T, [this] { return V.FramResults.Visible; });
         ASSERT_TRUE(S.GameInProgress);
     }
 
     void AnswerNewGame(int Answer) {
-        MnuNew_Click(T.G);
+        Click(T.G, {Element::NewGame});
         ASSERT_TRUE(V.MessageBox.Visible);
         EXPECT_EQ(V.MessageBox.Title, "   SEE YOU!");
         EXPECT_EQ(V.MessageBox.Prompt,
                   "Player You are in the middle of a game, are you sure you wish to start a new game?.");
         EXPECT_EQ(V.MessageBox.Captions, (Captions{"Yes Please", "Ooops - No", ""}));
-        Label1_Click(T.G, Answer);
+        Click(T.G, {Element::MessageButton, Answer});
         T.Clock.RunUntilIdle();
     }
 };
@@ -43,7 +44,7 @@ TEST_F(NewGameAfterAHand, AnsweredNoLeavesTheResultsWaiting) {
     const BySeat<int16_t> Scores = S.Score;
     AnswerNewGame(1);
     EXPECT_TRUE(V.FramResults.Visible);
-    CmdClose_Click(T.G);
+    Click(T.G, {Element::Continue});
     T.Clock.RunUntilIdle();
     EXPECT_EQ(S.HandNumber, 2);
     EXPECT_EQ(S.Score, Scores);
@@ -57,7 +58,7 @@ TEST_F(NewGameAfterAHand, AnsweredYesLeavesNothingOfTheOldHand) {
     ASSERT_TRUE(V.FramBids.Visible);
     EXPECT_FALSE(V.FramResults.Visible);
     // The old hand's Continue is gone with it: pressing it now must not answer the new bid.
-    CmdClose_Click(T.G);
+    Click(T.G, {Element::Continue});
     T.Clock.RunUntilIdle();
     EXPECT_TRUE(T.G.Steps.AwaitingHuman(HumanWait::Bid));
     EXPECT_EQ(T.File(MoneyFileName), "<none>");
@@ -75,11 +76,11 @@ TEST(Commands, ExitAsksAndOnlyTheFirstAnswerLeavesAndSaves) {
             T.StartUp();
             Game& G = T.G;
             if (InGame) {
-                MnuNew_Click(G);
+                Click(G, {Element::NewGame});
                 PlayScripted(T, [&G] { return G.State.GameInProgress; });
             }
             G.State.FunMoney = {999, -5, 0, 7};
-            MnuExit_Click(G);
+            Click(G, {Element::Exit});
             ASSERT_TRUE(G.View.MessageBox.Visible);
             EXPECT_EQ(G.View.MessageBox.Title, "   SEE YOU!");
             EXPECT_EQ(G.View.MessageBox.PictureNo, 1);
@@ -87,7 +88,7 @@ TEST(Commands, ExitAsksAndOnlyTheFirstAnswerLeavesAndSaves) {
                       InGame ? InGameText : "Player Are you sure you wish to leave?.");
             EXPECT_EQ(G.View.MessageBox.Captions, (InGame ? Captions{"Just Exit", "I want to save", ""}
                                                           : Captions{"Yes Please", "Ooops - No", ""}));
-            Label1_Click(G, Answer);
+            Click(G, {Element::MessageButton, Answer});
             T.Clock.RunUntilIdle();
 
             const bool Leaves = Answer == 0;
@@ -103,8 +104,8 @@ TEST(Commands, ExitAsksAndOnlyTheFirstAnswerLeavesAndSaves) {
 TEST(Commands, AWholeGameToOneHundredPlaysOutAndSettles) {
     Table T;
     T.StartUp();
-    Mnu100_Click(T.G);
-    MnuNew_Click(T.G);
+    Click(T.G, {Element::Target100});
+    Click(T.G, {Element::NewGame});
     PlayScripted(T);
     EXPECT_FALSE(T.G.Steps.Running());
     EXPECT_EQ(T.File(MoneyFileName), "-135,-82,323,-106\r\n");

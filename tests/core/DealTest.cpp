@@ -1,5 +1,6 @@
 #include "TestTable.h"
 
+#include "shell/Clicks.h"
 #include "table/Deal.h"
 #include "table/NewHand.h"
 
@@ -134,10 +135,10 @@ TEST(Deal, NewGameIsNotHeardDuringTheDeal) {
     Table Clicked(7), Untouched(7);
     for (Table* T : {&Clicked, &Untouched}) {
         T->StartUp();
-        MnuNew_Click(T->G);
+        Click(T->G, {Element::NewGame});
         T->Clock.Advance(2000);
     }
-    MnuNew_Click(Clicked.G);
+    Click(Clicked.G, {Element::NewGame});
     EXPECT_EQ(Clicked.Clock.RunUntilIdle(), Untouched.Clock.RunUntilIdle());
     EXPECT_EQ(Clicked.Speaker.Sounds, Untouched.Speaker.Sounds);
     for (int Seat = 0; Seat < SeatCount; ++Seat)
@@ -167,7 +168,7 @@ TEST(Deal, EveryHandIsDealtByTheNextSeatWhoAnnouncesTheLeader) {
     for (int Hand = 1; Hand <= 4; ++Hand) {
         SCOPED_TRACE(Hand);
         if (Hand == 1)
-            MnuNew_Click(T.G);
+            Click(T.G, {Element::NewGame});
         else
             T.G.Steps.Run(NewHand(T.G));
         T.Clock.Advance(500);
@@ -184,7 +185,7 @@ TEST(Deal, EveryHandIsDealtByTheNextSeatWhoAnnouncesTheLeader) {
         EXPECT_EQ(V.LblRounds.Caption, "0");
 
         T.Clock.RunUntilIdle();
-        LblBids_Click(T.G, 2);
+        Click(T.G, {Element::BidNumber, 2});
         T.Clock.Advance(5600);
         EXPECT_TRUE(S.GameInProgress);
     }

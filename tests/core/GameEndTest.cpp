@@ -2,6 +2,7 @@
 
 #include "scoring/GameEnd.h"
 #include "scoring/Records.h"
+#include "shell/Clicks.h"
 #include "table/Scores.h"
 
 #include <gtest/gtest.h>
@@ -52,7 +53,7 @@ TEST(EndOfGameCheck, TargetLastHandsAndDraws) {
         Table T;
         const GameState& S = T.G.State;
         const MessageBoxModel& Box = T.G.View.MessageBox;
-        if (C.TargetLowered) Mnu100_Click(T.G);
+        if (C.TargetLowered) Click(T.G, {Element::Target100});
         T.G.View.StatusPanel2 = "playing";
         CheckAfterHand(T, C.Hand, C.Scores);
 
@@ -63,7 +64,7 @@ TEST(EndOfGameCheck, TargetLastHandsAndDraws) {
                       "Player As two players have the same score, we will play another hand until "
                       "there is a clear winner.");
             EXPECT_EQ(Box.Captions, (Captions{"O.K", "", ""}));
-            Label1_Click(T.G, 0);
+            Click(T.G, {Element::MessageButton, 0});
             T.Clock.RunUntilIdle();
         }
         EXPECT_EQ(S.GameInProgress, !C.Over);
@@ -76,7 +77,7 @@ TEST(EndOfGameCheck, TargetLastHandsAndDraws) {
             continue;
         }
         ASSERT_TRUE(Box.Visible);
-        Label1_Click(T.G, 0);
+        Click(T.G, {Element::MessageButton, 0});
         T.Clock.RunUntilIdle();
         EXPECT_EQ(S.GamesWon[static_cast<size_t>(C.Winner)], 1);
     }
@@ -139,7 +140,7 @@ TEST(GameWon, AnnouncedByTheWinnerThenSavedAndTheTableReset) {
         EXPECT_EQ(T.File(NameFileName), "\"Ann\",2,0,5,0\r\n");
         std::filesystem::remove(T.Folder.Path / MoneyFileName);
 
-        Label1_Click(T.G, 0);
+        Click(T.G, {Element::MessageButton, 0});
         T.Clock.RunUntilIdle();
         EXPECT_EQ(T.File(NameFileName), Wins[Winner].NamesAfter);
         EXPECT_EQ(T.File(MoneyFileName), Winner == Human ? Wins[Winner].Money : "<none>");

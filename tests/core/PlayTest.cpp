@@ -2,6 +2,7 @@
 #include "TestTable.h"
 
 #include "play/Tricks.h"
+#include "shell/Clicks.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +26,7 @@ struct HandUnderWay : ::testing::Test {
 
     void SetUp() override {
         T.NewGame();
-        LblBids_Click(T.G, 3);
+        Click(T.G, {Element::BidNumber, 3});
         T.Clock.RunUntilIdle();
         ASSERT_TRUE(T.G.Steps.AwaitingHuman(HumanWait::Card));
         ASSERT_EQ(V.StatusPanel2, "Player please click on card you wish to play.");
@@ -35,7 +36,7 @@ struct HandUnderWay : ::testing::Test {
 TEST_F(HandUnderWay, ThirteenTricksPlayEveryCardOnce) {
     int Played = 0;
     for (; !V.FramResults.Visible && Played < 20; ++Played) {
-        Cds_Click(T.G, FirstLegal(S));
+        Click(T.G, {Element::Card, FirstLegal(S)});
         T.Clock.RunUntilIdle();
     }
     EXPECT_EQ(Played, 13);
@@ -63,9 +64,9 @@ TEST_F(HandUnderWay, ThirteenTricksPlayEveryCardOnce) {
 TEST_F(HandUnderWay, OnlyALegalCardOfTheHumanInTurnIsTaken) {
     const std::vector<int> Hand = CardsOf(S, Human);
     ASSERT_TRUE(Hand.front() < 40 && Hand.back() >= 40);
-    Cds_Click(T.G, Hand.back());
+    Click(T.G, {Element::Card, Hand.back()});
     EXPECT_EQ(V.StatusPanel2, "Player Sorry, you cannot play that card. Try again please");
-    Cds_Click(T.G, CardsOf(S, West).front());
+    Click(T.G, {Element::Card, CardsOf(S, West).front()});
     T.Clock.RunUntilIdle();
     EXPECT_EQ(CardsOf(S, Human), Hand);
     ASSERT_TRUE(T.G.Steps.AwaitingHuman(HumanWait::Card));
@@ -74,10 +75,10 @@ TEST_F(HandUnderWay, OnlyALegalCardOfTheHumanInTurnIsTaken) {
     const auto Same = std::find_if(Hand.begin(), Hand.end(),
                                    [&](int K) { return K != Lead && S.Deck[K].Suit == S.Deck[Lead].Suit; });
     ASSERT_NE(Same, Hand.end());
-    Cds_Click(T.G, Lead);
+    Click(T.G, {Element::Card, Lead});
     for (const uint64_t Ms : {100, 300, 300}) {
-        Cds_Click(T.G, Lead);
-        Cds_Click(T.G, *Same);
+        Click(T.G, {Element::Card, Lead});
+        Click(T.G, {Element::Card, *Same});
         T.Clock.Advance(Ms);
     }
     EXPECT_EQ(S.Deck[*Same].Holder, Human);
@@ -91,7 +92,7 @@ TEST_F(HandUnderWay, ATrickKeepsItsPacesAndTellsWhatWasPlayed) {
         "Player won the trick and now has tricks 1", " Rodrick won the trick and now has tricks 1",
         "Desmond won the trick and now has tricks 1", "Beatrix won the trick and now has tricks 1"};
     T.Speaker.Sounds.clear();
-    Cds_Click(T.G, FirstLegal(S));
+    Click(T.G, {Element::Card, FirstLegal(S)});
     const uint64_t Click = T.Clock.Elapsed();
     std::vector<std::string> Seen;
     std::string Last = V.StatusPanel2;
@@ -127,14 +128,14 @@ TEST_F(HandUnderWay, ATrickKeepsItsPacesAndTellsWhatWasPlayed) {
 }
 
 TEST_F(HandUnderWay, NewGameQuestionHoldsTheTrickUntilAnswered) {
-    Cds_Click(T.G, FirstLegal(S));
+    Click(T.G, {Element::Card, FirstLegal(S)});
     T.Clock.Advance(900);
     const BySeat<uint8_t> Left = S.CardsLeft;
-    MnuNew_Click(T.G);
+    Click(T.G, {Element::NewGame});
     ASSERT_TRUE(V.MessageBox.Visible);
     T.Clock.Advance(5000);
     EXPECT_EQ(S.CardsLeft, Left);
-    Label1_Click(T.G, 1);
+    Click(T.G, {Element::MessageButton, 1});
     EXPECT_TRUE(S.GameInProgress);
     // The pause that ran out meanwhile ends at once: the next computer card is on the table.
     EXPECT_NE(S.CardsLeft, Left);
@@ -150,7 +151,7 @@ TEST(HumanTurn, ASpadeThePlayerPlaysBreaksSpades) {
     S.CardsLeft = {2, 2, 2, 1};
     S.FirstCard = Named("5H");
     T.G.Steps.Run(HumanTurn(T.G, 2));
-    Cds_Click(T.G, Named("2S"));
+    Click(T.G, {Element::Card, Named("2S")});
     T.Clock.RunUntilIdle();
     EXPECT_TRUE(S.SpadesBroken);
     EXPECT_EQ(T.G.View.StatusPanel2, "Player has played Two  of  Spades");

@@ -1,6 +1,7 @@
 #include "TestTable.h"
 
 #include "scoring/HandScoring.h"
+#include "shell/Clicks.h"
 
 #include <gtest/gtest.h>
 
@@ -120,7 +121,7 @@ TEST(ScoreHand, ShowsTheResultsAndWaitsForContinue) {
     EXPECT_TRUE(S.GameInProgress);
     EXPECT_FALSE(V.MessageBox.Visible);
 
-    CmdClose_Click(T.G);
+    Click(T.G, {Element::Continue});
     EXPECT_FALSE(V.FramResults.Visible);
     T.Clock.RunUntilIdle();
     EXPECT_FALSE(S.GameInProgress);

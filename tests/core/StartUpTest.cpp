@@ -1,5 +1,6 @@
 #include "TestTable.h"
 
+#include "shell/Clicks.h"
 #include "table/Scores.h"
 
 #include <gtest/gtest.h>
@@ -92,10 +93,10 @@ TEST(StartUp, TargetCommandsChangeTheTargetAndLeaveTheHandAlone) {
             Expected[Box + std::to_string(Seat)] = "0";
     const std::string Status = T.G.View.StatusPanel2;
 
-    using Step = std::pair<void (*)(Game&), int16_t>;
+    using Step = std::pair<Element, int16_t>;
     for (const auto& [Command, Target] :
-         {Step{Mnu100_Click, 100}, Step{Mnu300_Click, 300}, Step{Mnu200_Click, 200}}) {
-        Command(T.G);
+         {Step{Element::Target100, 100}, Step{Element::Target300, 300}, Step{Element::Target200, 200}}) {
+        Click(T.G, {Command});
         Expected["LblToWin"] = std::to_string(Target);
         EXPECT_EQ(Captions(T.G.View), Expected);
         EXPECT_EQ(T.G.State.TargetScore, Target);
@@ -105,7 +106,7 @@ TEST(StartUp, TargetCommandsChangeTheTargetAndLeaveTheHandAlone) {
     EXPECT_EQ(S.Bidder, Before.Bidder);
     for (int Seat = 0; Seat < SeatCount; ++Seat)
         EXPECT_EQ(CardsOf(S, Seat), CardsOf(Before, Seat)) << Seat;
-    LblBids_Click(T.G, 4);
+    Click(T.G, {Element::BidNumber, 4});
     T.Clock.Advance(800);
     EXPECT_TRUE(S.GameInProgress);
     EXPECT_EQ(T.G.View.LblName.Caption, "Player has bid 4");

@@ -2,7 +2,8 @@
 
 #include "scoring/Records.h"
 #include "scoring/Statistics.h"
-#include "shell/MessageBox.h"
+#include "shell/Clicks.h"
+#include "shell/Questions.h"
 
 #include <gtest/gtest.h>
 
@@ -34,7 +35,7 @@ struct Statistics : ::testing::Test {
     }
 
     void DeleteAnswered(int Answer) {
-        MnuDelete_Click(T.G);
+        Click(T.G, {Element::DeleteStatistics});
         ASSERT_TRUE(V.MessageBox.Visible);
         EXPECT_EQ(V.MessageBox.Title, "   Delete?!");
         EXPECT_EQ(V.MessageBox.Prompt,
@@ -42,16 +43,16 @@ struct Statistics : ::testing::Test {
                   "all players to zero. Carry on?.");
         EXPECT_EQ(V.MessageBox.Captions, (std::array<std::string, 3>{"Yes Please", "Ooops - No", ""}));
         EXPECT_EQ(V.MessageBox.PictureNo, 1);
-        Label1_Click(T.G, Answer);
+        Click(T.G, {Element::MessageButton, Answer});
     }
 };
 
 TEST_F(Statistics, TheFrameOpensInFrontAndCloses) {
     const uint32_t Raised = V.FramMoney.Raised;
-    mnuFunmun_Click(T.G);
+    Click(T.G, {Element::Statistics});
     EXPECT_TRUE(V.FramMoney.Visible);
     EXPECT_GT(V.FramMoney.Raised, Raised);
-    Command1_Click(T.G);
+    Click(T.G, {Element::CloseStatistics});
     EXPECT_FALSE(V.FramMoney.Visible);
 }
 
@@ -93,7 +94,7 @@ TEST_F(Statistics, NameChange) {
         S.PlayerName = "Ann";
         V.LblPlayer.Caption = V.LblName.Caption = V.LblPMoney.Caption = "Ann";
         std::filesystem::remove(T.Folder.Path / NameFileName);
-        mnuNameChange_Click(T.G);
+        Click(T.G, {Element::ChangeName});
         ASSERT_TRUE(V.NameInput.Visible);
         EXPECT_EQ(V.NameInput.Prompt, "Please Enter your Name Here");
         EXPECT_EQ(V.NameInput.Title, "New Name");

@@ -2,12 +2,13 @@
 // A game at a table with no window: a virtual clock, a speaker that writes down what it was asked
 // to play and when, and a records folder of its own.
 
+#include "TempFolder.h"
 #include "bidding/Bidding.h"
 #include "play/HumanPlay.h"
 #include "scoring/HandScoring.h"
+#include "shell/Clicks.h"
 #include "shell/Commands.h"
-#include "shell/MessageBox.h"
-#include "TempFolder.h"
+#include "shell/Questions.h"
 #include "state/Game.h"
 #include "state/Sounds.h"
 #include "state/VirtualClock.h"
@@ -85,7 +86,7 @@ struct Table {
     // Start-up, then F2: the first hand runs to its first wait for the human.
     void NewGame() {
         StartUp();
-        MnuNew_Click(G);
+        Click(G, {Element::NewGame});
         Clock.RunUntilIdle();
     }
 
@@ -144,13 +145,13 @@ inline void PlayScripted(
         T.Clock.RunUntilIdle();
         if (Stop() || !G.Steps.Running()) return;
         if (G.View.MessageBox.Visible)
-            Label1_Click(G, 0);
+            Click(G, {Element::MessageButton, 0});
         else if (G.View.FramBids.Visible)
-            LblBids_Click(G, 1);
+            Click(G, {Element::BidNumber, 1});
         else if (G.View.FramResults.Visible)
-            CmdClose_Click(G);
+            Click(G, {Element::Continue});
         else
-            Cds_Click(G, FirstLegal(G.State));
+            Click(G, {Element::Card, FirstLegal(G.State)});
     }
     ADD_FAILURE() << "the game never settled";
 }

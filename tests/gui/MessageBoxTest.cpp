@@ -5,6 +5,7 @@
 #include "gui/MFormDeluxe.h"
 #include "gui/QtClock.h"
 #include "gui/TableWidgets.h"
+#include "shell/Questions.h"
 
 #include <QFile>
 #include <QImage>
@@ -63,7 +64,7 @@ private:
     }
 
     void Ask(Question Q, bool* Answered = nullptr) {
-        AskThen(*G, std::move(Q), [Answered](Game&) {
+        tarnwick::Ask(*G, std::move(Q), [Answered](Game&, const Answer&) {
             if (Answered) *Answered = true;
         });
         Box->Sync();

@@ -5,8 +5,9 @@
 #include "SimTestSupport.h"
 
 #include "scoring/HandScoring.h"
+#include "shell/Clicks.h"
 #include "shell/Commands.h"
-#include "shell/MessageBox.h"
+#include "shell/Questions.h"
 #include "sim/SouthSeat.h"
 #include "state/Pacing.h"
 #include "state/VirtualClock.h"
@@ -148,7 +149,7 @@ struct Table {
         G.Steps.Run(Form_Load(G));
         Clock.RunUntilIdle();
         // A low target ends games within a few hands, so the game-over box comes round soon.
-        Mnu100_Click(G);
+        Click(G, {Element::Target100});
     }
 
     bool TimedPause(int16_t Ms) const { return !Clock.Idle() && G.State.PauseMs == Ms; }
@@ -193,15 +194,15 @@ struct Table {
     // Answers the human's wait as the simulator's south seat would.
     void Answer() {
         if (G.View.MessageBox.Visible)
-            Label1_Click(G, 0);
+            Click(G, {Element::MessageButton, 0});
         else if (G.View.FramBids.Visible)
             South.Bid(G);
         else if (G.View.FramResults.Visible)
-            CmdClose_Click(G);
+            Click(G, {Element::Continue});
         else if (G.Steps.AwaitingHuman(HumanWait::Card))
             South.Play(G);
         else if (!G.Steps.Running())
-            MnuNew_Click(G);
+            Click(G, {Element::NewGame});
     }
 
     // Moves the table on to the next wait of kind K: a millisecond at a time while K is timed,
@@ -245,20 +246,20 @@ TEST(Abandon, NewGameGivesUpTheHandAtEveryWaitAgainAndAgain) {
             if (K == WaitKind::Deal) {
                 // The Game menu rests while the cards fly: New Game is not heard then.
                 const uint64_t Timers = T.Clock.LiveTimers();
-                MnuNew_Click(T.G);
+                Click(T.G, {Element::NewGame});
                 EXPECT_FALSE(T.G.View.MessageBox.Visible);
                 EXPECT_EQ(T.Clock.LiveTimers(), Timers);
                 continue;
             }
             if (K == WaitKind::MessageBox) {
                 // The game's own boxes are modal: nothing else can be chosen while one is open.
-                Label1_Click(T.G, 0);
+                Click(T.G, {Element::MessageButton, 0});
                 continue;
             }
-            MnuNew_Click(T.G);
+            Click(T.G, {Element::NewGame});
             if (T.G.View.MessageBox.Visible) {
                 EXPECT_EQ(T.G.View.MessageBox.Title, "   SEE YOU!");
-                Label1_Click(T.G, 0);
+                Click(T.G, {Element::MessageButton, 0});
             }
             T.Shape.Restart();
             // The new game stands in its riffle, with the one timer of its own flow.
@@ -279,16 +280,16 @@ TEST(Abandon, NewGameGivesUpTheHandAtEveryWaitAgainAndAgain) {
 TEST(Abandon, ContinueFromAGivenUpHandAnswersNothingInTheNext) {
     Table T(2);
     ASSERT_TRUE(T.Reach(WaitKind::Results));
-    MnuNew_Click(T.G);
-    Label1_Click(T.G, 0);
+    Click(T.G, {Element::NewGame});
+    Click(T.G, {Element::MessageButton, 0});
     ASSERT_TRUE(T.Reach(WaitKind::BidPanel));
-    CmdClose_Click(T.G);
+    Click(T.G, {Element::Continue});
     T.Clock.RunUntilIdle();
     EXPECT_TRUE(T.G.View.FramBids.Visible);
     EXPECT_EQ(T.G.State.Bids[Human], 0);
     ASSERT_TRUE(T.Reach(WaitKind::HumanCard));
     const int16_t Played = T.G.State.CardClicked;
-    CmdClose_Click(T.G);
+    Click(T.G, {Element::Continue});
     T.Clock.RunUntilIdle();
     EXPECT_EQ(T.G.State.CardsLeft[Human], 13);
     EXPECT_EQ(T.G.State.CardClicked, Played);

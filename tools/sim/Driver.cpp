@@ -1,8 +1,9 @@
 #include "sim/Driver.h"
 
 #include "scoring/HandScoring.h"
+#include "shell/Clicks.h"
 #include "shell/Commands.h"
-#include "shell/MessageBox.h"
+#include "shell/Questions.h"
 #include "table/Scores.h"
 #include "table/StartUp.h"
 
@@ -16,7 +17,8 @@ constexpr int MaxWaitsInGame = 1000;
 
 } // namespace
 
-Driver::Driver(uint64_t Seed, const std::filesystem::path& RecordsFolder, int16_t Target, TableWatcher* Watcher)
+Driver::Driver(uint64_t Seed, const std::filesystem::path& RecordsFolder, int16_t Target,
+               TableWatcher* Watcher)
     : Watcher(Watcher), G(Clock, Quiet, Seed, RecordsFolder) {
     G.Events = &Everyone;
     G.Steps.SetAfterEachStep([this] { Stepped(); });
@@ -25,13 +27,13 @@ Driver::Driver(uint64_t Seed, const std::filesystem::path& RecordsFolder, int16_
     Clock.RunUntilIdle();
     switch (Target) {
     case 100:
-        Mnu100_Click(G);
+        Click(G, {Element::Target100});
         break;
     case 200:
-        Mnu200_Click(G);
+        Click(G, {Element::Target200});
         break;
     default:
-        Mnu300_Click(G);
+        Click(G, {Element::Target300});
         break;
     }
     Stepped();
@@ -55,7 +57,7 @@ bool Driver::Answer() {
     const DisplayModel& V = G.View;
     if (V.MessageBox.Visible) {
         if (V.MessageBox.Title.find("A Draw") != std::string::npos) ++Draws;
-        Label1_Click(G, 0);
+        Click(G, {Element::MessageButton, 0});
         return true;
     }
     if (V.FramBids.Visible) {
@@ -63,7 +65,7 @@ bool Driver::Answer() {
         return true;
     }
     if (V.FramResults.Visible) {
-        CmdClose_Click(G);
+        Click(G, {Element::Continue});
         return true;
     }
     if (G.Steps.AwaitingHuman(HumanWait::Card) && S.GameInProgress && !S.CardClickLock) {
@@ -79,7 +81,7 @@ bool Driver::PlayGame() {
     const std::string Which = "game " + std::to_string(GameNo + 1);
     End.Over = false;
     Everyone.GameStarting(G.State, ++GameNo);
-    MnuNew_Click(G);
+    Click(G, {Element::NewGame});
     Stepped();
     if (!G.Steps.Running()) return Stop(Which + ": New Game did not start a game");
     for (int Waits = 0;; ++Waits) {

@@ -42,7 +42,7 @@ void AddLabel(Fingerprint& F, const LabelBox& L) {
     F.Add(L.Visible);
     F.Add(L.Centred);
     F.Add(L.GrowsToFit);
-    F.Add(L.Clickable);
+    F.Add(L.Click.has_value());
 }
 
 void AddFrame(Fingerprint& F, const FrameBox& Box) {

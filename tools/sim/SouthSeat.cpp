@@ -4,6 +4,7 @@
 #include "bidding/Bidding.h"
 #include "bidding/BotsBids.h"
 #include "play/HumanPlay.h"
+#include "shell/Clicks.h"
 
 namespace tarnwick::sim {
 
@@ -73,7 +74,7 @@ int16_t SouthSeat::ChooseCardInPlace(GameState& S) {
 }
 
 void SouthSeat::Bid(Game& G) const {
-    LblBids_Click(G, ChooseBid(G.State));
+    Click(G, {Element::BidNumber, ChooseBid(G.State)});
 }
 
 bool SouthSeat::Play(Game& G, bool Verify) {
@@ -96,11 +97,11 @@ bool SouthSeat::Play(Game& G, bool Verify) {
     } else {
         Choice = ChooseCardInPlace(G.State);
     }
-    Cds_Click(G, Choice);
+    Click(G, {Element::Card, Choice});
     if (Taken(G.State, Choice)) return true;
     ++FallbackCount;
     const int16_t Legal = FirstLegalCard(G.State);
-    Cds_Click(G, Legal);
+    Click(G, {Element::Card, Legal});
     return Legal != 0 && Taken(G.State, Legal);
 }
 

@@ -1,0 +1,11 @@
+#pragma once
+// The one way in for every click of the player, from the window, the simulator and the tests.
+
+#include "state/Game.h"
+#include "table/Elements.h"
+
+namespace tarnwick {
+
+void Click(Game& G, Clickable Target);
+
+} // namespace tarnwick

@@ -1,0 +1,47 @@
+#pragma once
+// Every question of the game is asked one way: the box opens, the game stands still, and once the
+// player answers, the box closes, the game goes on and the follow-up is handed the answer. Only
+// one question is open at a time; asking while one is open asks nothing.
+
+#include "state/Answer.h"
+#include "state/Game.h"
+#include "state/Task.h"
+
+#include <array>
+#include <string>
+
+namespace tarnwick {
+
+// The program's own message box: a message, up to three buttons and one of nine pictures.
+struct Question {
+    std::string Prompt;
+    std::array<std::string, 3> Captions; // an empty caption shows no button
+    int PictureNo = 1;
+    std::string Title;
+};
+
+// The box that asks for a line of text, proposing one.
+struct TextQuestion {
+    std::string Prompt;
+    std::string Title;
+    std::string Proposed;
+};
+
+// False, and nothing asked, while another question is open.
+bool Ask(Game& G, Question Q, FollowUp Then);
+bool Ask(Game& G, TextQuestion Q, FollowUp Then);
+
+// Asked by the hand itself, which co_awaits the result until the answer is in MsgAnswer. Not a
+// coroutine, and best given a named Question: a string-holding argument that has to live across a
+// suspension is exactly what this compiler has been seen to copy wrongly.
+[[nodiscard]] inline auto MsgBoxDeluxe(Game& G, const Question& Q) {
+    Ask(G, Q, [](Game& Asker, const Answer&) { Asker.Steps.WakeHuman(HumanWait::Answer); });
+    return G.Steps.WaitForHuman(HumanWait::Answer);
+}
+
+// A click on button Index of the open message box.
+void Label1_Click(Game& G, int Index);
+// The name box's answer: the text typed, or nothing when it was cancelled.
+void NameInput_Answer(Game& G, std::optional<std::string> Typed);
+
+} // namespace tarnwick

@@ -1,0 +1,21 @@
+#pragma once
+// The player's answer to a question of the game, and what the game does with it.
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace tarnwick {
+
+struct Game;
+
+struct Answer {
+    // The button clicked, 0 for the first; for the name box 0 is OK and 1 Cancel.
+    int Button = 0;
+    // The name typed, when OK was clicked on the name box.
+    std::optional<std::string> Typed;
+};
+
+using FollowUp = std::function<void(Game&, const Answer&)>;
+
+} // namespace tarnwick
