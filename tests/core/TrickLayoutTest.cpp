@@ -5,6 +5,7 @@
 
 #include "CardTable.h"
 #include "TestTable.h"
+#include "shell/Clicks.h"
 
 #include "play/Tricks.h"
 
@@ -96,13 +97,13 @@ TEST(TrickLayout, EachWinnerGetsTheTrickSweptToItsSide) {
     for (int Ms = 0; Ms < 600000; ++Ms) {
         if (Winner < 0 && *std::min_element(Swept.begin(), Swept.end()) > 0) break;
         if (V.MessageBox.Visible)
-            Label1_Click(T.G, 0);
+            Click(T.G, {Element::MessageButton, 0});
         else if (T.G.Steps.AwaitingHuman(HumanWait::Bid))
-            LblBids_Click(T.G, 1);
+            Click(T.G, {Element::BidNumber, 1});
         else if (T.G.Steps.AwaitingHuman(HumanWait::Continue))
-            CmdClose_Click(T.G);
+            Click(T.G, {Element::Continue});
         else if (T.G.Steps.AwaitingHuman(HumanWait::Card))
-            Cds_Click(T.G, FirstLegal(S));
+            Click(T.G, {Element::Card, FirstLegal(S)});
         const GameState Before = S;
         const uint32_t TopBefore = V.TopZOrder;
         T.Clock.Advance(1);
