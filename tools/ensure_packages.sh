@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game needs to build, run and test, when any is missing.
-# As root it runs apt-get itself; otherwise it prints the one command to run and stops.
+# As root it runs apt-get itself; otherwise it prints the one command line to paste and stops.
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config dpkg-dev libgtest-dev libbenchmark-dev clang-14 libclang-rt-14-dev
@@ -13,10 +13,10 @@ for p in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-line="apt-get install -y --no-install-recommends ${missing[*]}"
 if [ "$(id -u)" -ne 0 ]; then
-    echo "Some packages are missing. Please run, as root:" >&2
-    echo "  apt-get update && $line" >&2
+    # One line that works when pasted: every apt-get in it runs as root, not just the first.
+    echo "Some packages are missing. Please run:" >&2
+    echo "sudo apt-get update && sudo apt-get install -y --no-install-recommends ${missing[*]}" >&2
     exit 1
 fi
 echo "Installing: ${missing[*]}"
