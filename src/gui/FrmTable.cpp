@@ -1,9 +1,12 @@
 #include "gui/FrmTable.h"
 
 #include "bidding/Bidding.h"
+#include "gui/AccessibleClick.h"
+#include "gui/AccessiblePile.h"
 #include "gui/FrmHelp.h"
 #include "gui/FrmSplash.h"
 #include "gui/MFormDeluxe.h"
+#include "gui/StatusAnnouncer.h"
 #include "gui/TableWidgets.h"
 #include "play/HumanPlay.h"
 #include "scoring/HandScoring.h"
@@ -119,9 +122,10 @@ void FrmTable::BuildTable() {
             Back->setObjectName(QStringLiteral("%1%2").arg(QString::fromLatin1(PileNames[Seat])).arg(K));
             Back->setGeometry(PxRect(V.Pile(Seat)[K].Place));
             Back->SetPicture(&Pics.PileBack());
-            Back->setAccessibleName(QStringLiteral("Trick won"));
             Piles[Seat][K] = Back;
         }
+        const std::array<const char*, SeatCount> Whose = {"Your", "Rodrick's", "Desmond's", "Beatrix's"};
+        DescribeTrickPile({Piles[Seat].begin() + 1, Piles[Seat].end()}, QString::fromLatin1(Whose[Seat]));
     }
 
     for (size_t K = 1; K <= CardCount; ++K) {
@@ -132,6 +136,9 @@ void FrmTable::BuildTable() {
             Cds_Click(*TheGame, static_cast<int>(K));
             Render();
         };
+        OfferClick(
+            Card, QAccessible::Graphic, [Card] { Card->OnClick(); },
+            [this, K] { return TheGame->State.Deck[K].Holder == Human; });
         Cds[K] = Card;
     }
 
@@ -166,9 +173,12 @@ void FrmTable::BuildTable() {
                     LblBids_Click(*TheGame, static_cast<int>(I));
                     Render();
                 };
+    for (auto& [Box, Widget] : Labels)
+        if (Widget->OnClick) OfferClick(Widget, QAccessible::Button, [Label = Widget] { Label->OnClick(); });
     for (auto& [Box, Button] : Buttons) {
         void (*Handler)(Game&) = Box == &V.CmdClose ? CmdClose_Click : Command1_Click;
         connect(Button, &QPushButton::clicked, this, [this, Handler] { Command(Handler); });
+        OfferClick(Button, QAccessible::Button, [Button] { Button->click(); });
     }
     for (auto& [Box, Frame] : Frames)
         Frame->raise();
@@ -193,6 +203,7 @@ void FrmTable::BuildStatusBar() {
     }
     statusBar()->addWidget(StatusPanel1);
     statusBar()->addWidget(StatusPanel2, 1);
+    Announcer = new StatusAnnouncer(statusBar());
 }
 
 void FrmTable::SyncNameInput() {
@@ -278,8 +289,8 @@ void FrmTable::Render() {
         Label->Show(*Box);
     for (auto& [Box, Button] : Buttons)
         Button->Show(*Box);
-    StatusPanel1->setText(QString::fromStdString(V.StatusPanel1));
-    StatusPanel2->setText(QString::fromStdString(V.StatusPanel2));
+    Announcer->Show({{StatusPanel1, QString::fromStdString(V.StatusPanel1)},
+                     {StatusPanel2, QString::fromStdString(V.StatusPanel2)}});
     for (auto [Menu, Enabled] : {std::pair{MnuGame, V.MnuGameEnabled}, std::pair{MnuHelp, V.MnuHelpEnabled},
                                  std::pair{MnuOptions, V.MnuOptionsEnabled}}) {
         // The shortcuts rest with their menu, so F2 cannot start a game in the middle of a deal.

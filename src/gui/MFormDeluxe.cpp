@@ -1,5 +1,6 @@
 #include "gui/MFormDeluxe.h"
 
+#include "gui/AccessibleClick.h"
 #include "gui/Pictures.h"
 #include "gui/TableWidgets.h"
 #include "shell/MessageBox.h"
@@ -198,6 +199,10 @@ MFormDeluxe::MFormDeluxe(QWidget* Table, Game& G, QString AssetFolder, std::func
         MsgButton* Button = new MsgButton(this, I);
         Button->Caption->OnPress = [Button] { Button->SetPressed(true); };
         Button->Caption->OnClick = [this, I] { Answer(I); };
+        OfferClick(Button->Caption, QAccessible::Button, [Caption = Button->Caption] {
+            Caption->OnPress();
+            Caption->OnClick();
+        });
         Pic1[static_cast<size_t>(I)] = Button;
     }
 }
@@ -228,6 +233,9 @@ void MFormDeluxe::LayOut(const MessageBoxModel& Box) {
     setFixedSize(Px(L.Width), Px(L.Height));
     Label3->setGeometry(PxRect(L.TitleStrip));
     Label3->setText(QString::fromStdString(Box.Title));
+    // Read as a dialog named by its title, the message telling what it asks.
+    setAccessibleName(Label3->text().trimmed());
+    setAccessibleDescription(Label2->text());
     Label2->setGeometry(PxRect(L.Message));
     Picture1->setGeometry(PxRect(L.Picture));
     const QPixmap Drawn = Picture(Box.PictureNo);
