@@ -2,6 +2,7 @@
 
 #include "gui/AccessibleClick.h"
 #include "gui/AccessibleHelp.h"
+#include "gui/AccessibleListing.h"
 #include "gui/AccessiblePile.h"
 #include "gui/StatusAnnouncer.h"
 
@@ -15,7 +16,7 @@ namespace {
 QAccessibleInterface* TableFactory(const QString&, QObject* Object) {
     auto* Widget = qobject_cast<QWidget*>(Object);
     if (!Widget) return nullptr;
-    for (auto* Make : {ClickInterface, PileInterface, TableInterface, HelpInterface, AnnouncementInterface})
+    for (auto* Make : {ClickInterface, PileInterface, ListingInterface, HelpInterface, AnnouncementInterface})
         if (QAccessibleInterface* Made = Make(Widget)) return Made;
     return nullptr;
 }

@@ -1,6 +1,7 @@
 #include "gui/AccessiblePile.h"
 
 #include "gui/AccessibleFactory.h"
+#include "gui/AccessibleListing.h"
 
 #include <QAccessibleWidget>
 #include <QEvent>
@@ -12,13 +13,6 @@
 namespace tarnwick {
 
 namespace {
-
-// Set on the pictures of a row after its first: their row is told of once, by the first.
-constexpr const char* LeftUnlisted = "tarnwickLeftUnlisted";
-
-bool IsUnlisted(const QObject* Child) {
-    return Child->property(LeftUnlisted).toBool();
-}
 
 // Rides along with a row's first picture: knows the row, and tells listeners when its count
 // changes.
@@ -81,54 +75,18 @@ public:
     }
 };
 
-// Lists its children as Qt does, less the ones left unlisted.
-class TableAccessible final : public QAccessibleWidget {
-public:
-    explicit TableAccessible(QWidget* Widget) : QAccessibleWidget(Widget) {}
-
-    int childCount() const override { return static_cast<int>(Listed().size()); }
-
-    QAccessibleInterface* child(int Index) const override {
-        const QList<QWidget*> Children = Listed();
-        return Index >= 0 && Index < Children.size()
-                   ? QAccessible::queryAccessibleInterface(Children.at(Index))
-                   : nullptr;
-    }
-
-    int indexOfChild(const QAccessibleInterface* Child) const override {
-        return Child ? static_cast<int>(Listed().indexOf(qobject_cast<QWidget*>(Child->object()))) : -1;
-    }
-
-private:
-    QList<QWidget*> Listed() const {
-        QList<QWidget*> Children;
-        for (QObject* Child : widget()->children()) {
-            auto* Widget = qobject_cast<QWidget*>(Child);
-            if (Widget && !Widget->isWindow() && !IsUnlisted(Widget)) Children.append(Widget);
-        }
-        return Children;
-    }
-};
-
 } // namespace
 
 void DescribeTrickPile(const std::vector<QWidget*>& Images, const QString& Whose) {
     if (Images.empty()) return;
     new PileRow(Images, Whose);
     for (size_t K = 1; K < Images.size(); ++K)
-        Images[K]->setProperty(LeftUnlisted, true);
+        LeaveUnlisted(Images[K]);
     RebuildAccessible(Images.front());
-    if (QWidget* Parent = Images.front()->parentWidget()) RebuildAccessible(Parent);
 }
 
 QAccessibleInterface* PileInterface(QWidget* Widget) {
     return RowOf(Widget) ? new PileAccessible(Widget) : nullptr;
-}
-
-QAccessibleInterface* TableInterface(QWidget* Widget) {
-    const QObjectList& Children = Widget->children();
-    const bool Hides = std::any_of(Children.begin(), Children.end(), IsUnlisted);
-    return Hides ? new TableAccessible(Widget) : nullptr;
 }
 
 } // namespace tarnwick

@@ -14,12 +14,10 @@ namespace tarnwick {
 
 // Images are the row's pictures in order, the first shown for the first trick; Whose begins the
 // name, as in "Beatrix's" or "Your". The first picture stands for the row; the others are left
-// out of what their parent lists.
+// unlisted.
 void DescribeTrickPile(const std::vector<QWidget*>& Images, const QString& Whose);
 
-// The interfaces of the row's first picture and of the widget that holds the rows, or null for
-// any other widget.
+// The interface of a row's first picture, or null for any other widget.
 QAccessibleInterface* PileInterface(QWidget* Widget);
-QAccessibleInterface* TableInterface(QWidget* Widget);
 
 } // namespace tarnwick

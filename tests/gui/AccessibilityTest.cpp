@@ -277,6 +277,12 @@ private slots:
         QCOMPARE(Yes->text(QAccessible::Name), QStringLiteral("Yes Please"));
         QCOMPARE(No->text(QAccessible::Name), QStringLiteral("Ooops - No"));
         QVERIFY(!Pressable(Element(QStringLiteral("Label1_2"))));
+        // The title strip, the message and the picture are the dialog's name and description, so
+        // they are not listed again: only the button panels are.
+        for (QAccessibleInterface* Part : Children(Box))
+            QVERIFY2(Part->object()->objectName().startsWith(QStringLiteral("Pic1_")),
+                     qPrintable(Part->object()->objectName()));
+        QCOMPARE(Children(Box).size(), size_t(3));
 
         Press(No);
         QVERIFY(Until([this] { return !Find(QStringLiteral("MFormDeluxe"))->isVisible(); }));
