@@ -34,14 +34,28 @@ ClickOffer* OfferOf(const QWidget* Widget) {
     return nullptr;
 }
 
+QWidget* ParentWindow(const QWidget* Window) {
+    return Window->parentWidget() ? Window->parentWidget()->window() : nullptr;
+}
+
+// True while a modal box keeps the mouse from Target's window.
+bool WaitsBehindModalBox(const QWidget* Target) {
+    const QWidget* Modal = QApplication::activeModalWidget();
+    if (!Modal) return false;
+    for (const QWidget* Window = Target->window(); Window; Window = ParentWindow(Window))
+        if (Window == Modal) return false;
+    if (Modal->windowModality() == Qt::ApplicationModal) return true;
+    // A window-modal box holds the windows it belongs to, and every window that belongs to them.
+    for (const QWidget* Held = ParentWindow(Modal); Held; Held = ParentWindow(Held))
+        for (const QWidget* Window = Target->window(); Window; Window = ParentWindow(Window))
+            if (Window == Held) return true;
+    return false;
+}
+
 bool IsOffered(const QWidget* Widget) {
     const ClickOffer* Offer = OfferOf(Widget);
     return Offer && Widget->isVisible() && Widget->isEnabled() && !WaitsBehindModalBox(Widget) &&
            (!Offer->Offered || Offer->Offered());
-}
-
-QWidget* ParentWindow(const QWidget* Window) {
-    return Window->parentWidget() ? Window->parentWidget()->window() : nullptr;
 }
 
 // The largest piece of the widget that nothing stacked above it covers, on the screen: a card
@@ -132,19 +146,6 @@ void OfferClick(QWidget* Target, QAccessible::Role Role, std::function<void()> C
                 std::function<bool()> Offered) {
     new ClickOffer(Target, Role, std::move(Click), std::move(Offered));
     RebuildAccessible(Target);
-}
-
-bool WaitsBehindModalBox(const QWidget* Target) {
-    const QWidget* Modal = QApplication::activeModalWidget();
-    if (!Modal) return false;
-    for (const QWidget* Window = Target->window(); Window; Window = ParentWindow(Window))
-        if (Window == Modal) return false;
-    if (Modal->windowModality() == Qt::ApplicationModal) return true;
-    // A window-modal box holds the windows it belongs to, and every window that belongs to them.
-    for (const QWidget* Held = ParentWindow(Modal); Held; Held = ParentWindow(Held))
-        for (const QWidget* Window = Target->window(); Window; Window = ParentWindow(Window))
-            if (Window == Held) return true;
-    return false;
 }
 
 QAccessibleInterface* ClickInterface(QWidget* Widget) {

@@ -19,9 +19,6 @@ namespace tarnwick {
 void OfferClick(QWidget* Target, QAccessible::Role Role, std::function<void()> Click,
                 std::function<bool()> Offered = {});
 
-// True while a modal box keeps the mouse from Target's window.
-bool WaitsBehindModalBox(const QWidget* Target);
-
 // The interface of a widget whose click has been offered, or null for any other widget.
 QAccessibleInterface* ClickInterface(QWidget* Widget);
 
