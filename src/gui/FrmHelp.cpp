@@ -1,5 +1,6 @@
 #include "gui/FrmHelp.h"
 
+#include "gui/AccessibleFactory.h"
 #include "gui/TableWidgets.h"
 #include "shell/HelpText.h"
 
@@ -45,6 +46,8 @@ FrmHelp::FrmHelp(QWidget* Table) : QWidget(Table, Qt::Window) {
     Command1->setPalette(Green);
     Command1->setGeometry(Px(5400), Px(9720), Px(1932), Px(372));
     connect(Command1, &QPushButton::clicked, this, &QWidget::hide);
+    // The painted lines are told of as text.
+    RebuildAccessible(this);
 }
 
 void FrmHelp::ShowHelp() {

@@ -1,8 +1,11 @@
 #include "gui/FrmTable.h"
 
+#include "gui/AccessibleClick.h"
+#include "gui/AccessiblePile.h"
 #include "gui/FrmHelp.h"
 #include "gui/FrmSplash.h"
 #include "gui/MFormDeluxe.h"
+#include "gui/StatusAnnouncer.h"
 #include "gui/TableWidgets.h"
 #include "shell/Clicks.h"
 #include "shell/Questions.h"
@@ -115,9 +118,10 @@ void FrmTable::BuildTable() {
             Back->setObjectName(QStringLiteral("%1%2").arg(QString::fromLatin1(PileNames[Seat])).arg(K));
             Back->setGeometry(PxRect(V.Pile(Seat)[K].Place));
             Back->SetPicture(&Pics.PileBack());
-            Back->setAccessibleName(QStringLiteral("Trick won"));
             Piles[Seat][K] = Back;
         }
+        const std::array<const char*, SeatCount> Whose = {"Your", "Rodrick's", "Desmond's", "Beatrix's"};
+        DescribeTrickPile({Piles[Seat].begin() + 1, Piles[Seat].end()}, QString::fromLatin1(Whose[Seat]));
     }
 
     for (size_t K = 1; K <= CardCount; ++K) {
@@ -125,6 +129,9 @@ void FrmTable::BuildTable() {
         Card->setObjectName(QStringLiteral("Cds%1").arg(K));
         Card->resize(Px(CardWidth), Px(CardHeight));
         Card->OnClick = [this, K] { Clicked({Element::Card, static_cast<int>(K)}); };
+        OfferClick(
+            Card, QAccessible::Graphic, [Card] { Card->OnClick(); },
+            [this, K] { return TheGame->State.Deck[K].Holder == Human; });
         Cds[K] = Card;
     }
 
@@ -153,11 +160,15 @@ void FrmTable::BuildTable() {
         Labels.emplace_back(Box, Label);
     }
     for (auto& [Box, Widget] : Labels)
-        if (const std::optional<Clickable> Target = Box->Click)
+        if (const std::optional<Clickable> Target = Box->Click) {
             Widget->OnClick = [this, Target] { Clicked(*Target); };
+            OfferClick(Widget, QAccessible::Button, [Label = Widget] { Label->OnClick(); });
+        }
     for (auto& [Box, Button] : Buttons)
-        if (const std::optional<Clickable> Target = Box->Click)
+        if (const std::optional<Clickable> Target = Box->Click) {
             connect(Button, &QPushButton::clicked, this, [this, Target] { Clicked(*Target); });
+            OfferClick(Button, QAccessible::Button, [Button] { Button->click(); });
+        }
     for (auto& [Box, Frame] : Frames)
         Frame->raise();
     BuildStatusBar();
@@ -181,6 +192,7 @@ void FrmTable::BuildStatusBar() {
     }
     statusBar()->addWidget(StatusPanel1);
     statusBar()->addWidget(StatusPanel2, 1);
+    Announcer = new StatusAnnouncer(statusBar());
 }
 
 void FrmTable::SyncNameInput() {
@@ -266,8 +278,8 @@ void FrmTable::Render() {
         Label->Show(*Box);
     for (auto& [Box, Button] : Buttons)
         Button->Show(*Box);
-    StatusPanel1->setText(QString::fromStdString(V.StatusPanel1));
-    StatusPanel2->setText(QString::fromStdString(V.StatusPanel2));
+    Announcer->Show({{StatusPanel1, QString::fromStdString(V.StatusPanel1)},
+                     {StatusPanel2, QString::fromStdString(V.StatusPanel2)}});
     for (auto [Menu, Enabled] : {std::pair{MnuGame, V.MnuGameEnabled}, std::pair{MnuHelp, V.MnuHelpEnabled},
                                  std::pair{MnuOptions, V.MnuOptionsEnabled}}) {
         // The shortcuts rest with their menu, so F2 cannot start a game in the middle of a deal.

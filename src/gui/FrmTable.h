@@ -31,6 +31,7 @@ class FrmSplash;
 class LabelWidget;
 class MFormDeluxe;
 class PictureWidget;
+class StatusAnnouncer;
 
 class FrmTable final : public QMainWindow {
     Q_OBJECT
@@ -79,6 +80,7 @@ private:
     std::vector<std::pair<FrameBox*, FrameWidget*>> Frames;
     QLabel* StatusPanel1 = nullptr;
     QLabel* StatusPanel2 = nullptr;
+    StatusAnnouncer* Announcer = nullptr;
     QMenu* MnuGame = nullptr;
     QMenu* MnuHelp = nullptr;
     QMenu* MnuOptions = nullptr;

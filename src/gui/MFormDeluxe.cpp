@@ -1,5 +1,7 @@
 #include "gui/MFormDeluxe.h"
 
+#include "gui/AccessibleClick.h"
+#include "gui/AccessibleListing.h"
 #include "gui/Pictures.h"
 #include "gui/TableWidgets.h"
 #include "shell/Clicks.h"
@@ -199,8 +201,17 @@ MFormDeluxe::MFormDeluxe(QWidget* Table, Game& G, QString AssetFolder, std::func
         MsgButton* Button = new MsgButton(this, I);
         Button->Caption->OnPress = [Button] { Button->SetPressed(true); };
         Button->Caption->OnClick = [this, I] { Answer(I); };
+        OfferClick(Button->Caption, QAccessible::Button, [Caption = Button->Caption] {
+            Caption->OnPress();
+            Caption->OnClick();
+        });
         Pic1[static_cast<size_t>(I)] = Button;
     }
+    // The box is read as a dialog named by its title and described by its message; the strip,
+    // the message and the picture would only repeat that.
+    for (QWidget* Repeats :
+         {static_cast<QWidget*>(Label3), static_cast<QWidget*>(Label2), static_cast<QWidget*>(Picture1)})
+        LeaveUnlisted(Repeats);
 }
 
 void MFormDeluxe::Sync() {
@@ -229,6 +240,8 @@ void MFormDeluxe::LayOut(const MessageBoxModel& Box) {
     setFixedSize(Px(L.Width), Px(L.Height));
     Label3->setGeometry(PxRect(L.TitleStrip));
     Label3->setText(QString::fromStdString(Box.Title));
+    setAccessibleName(Label3->text().trimmed());
+    setAccessibleDescription(Label2->text());
     Label2->setGeometry(PxRect(L.Message));
     Picture1->setGeometry(PxRect(L.Picture));
     const QPixmap Drawn = Picture(Box.PictureNo);
