@@ -108,12 +108,7 @@ private:
         S.Leader = Leader;
         uint8_t Seat = Leader;
         for (int Place = 1; Place <= Cards; ++Place, Seat = NextSeat(Seat)) {
-            const int16_t Card = BotPlaysPlace(S, Seat, Place);
-            S.Deck[Card].Holder = InNoHand;
-            S.Deck[Card].Played = true;
-            S.PlayedCard[Seat] = Card;
-            --S.CardsLeft[Seat];
-            if (Card >= 40) S.SpadesBroken = true;
+            MoveToTrick(S, Seat, BotPlaysPlace(S, Seat, Place), Place);
         }
         return Cards == SeatCount ? GetWinner(S) : Leader;
     }

@@ -4,16 +4,8 @@ namespace tarnwick {
 
 namespace {
 
-constexpr int16_t Jack = 11, Ace = 14;
-
 constexpr bool IsSuit(uint8_t Suit) {
     return Suit >= Diamonds && Suit <= Spades;
-}
-constexpr int16_t FirstOfSuit(uint8_t Suit) {
-    return static_cast<int16_t>(13 * (Suit - 1) + 1);
-}
-constexpr int16_t LastOfSuit(uint8_t Suit) {
-    return static_cast<int16_t>(13 * Suit);
 }
 
 // Value first, deck order second: this is what makes a Two of Spades lower than a Three of Diamonds.

@@ -2,12 +2,12 @@
 // A game at a table with no window: a virtual clock, a speaker that writes down what it was asked
 // to play and when, and a records folder of its own.
 
+#include "TempFolder.h"
 #include "bidding/Bidding.h"
 #include "play/HumanPlay.h"
 #include "scoring/HandScoring.h"
 #include "shell/Commands.h"
 #include "shell/MessageBox.h"
-#include "TempFolder.h"
 #include "state/Game.h"
 #include "state/Sounds.h"
 #include "state/VirtualClock.h"
@@ -129,7 +129,7 @@ inline std::vector<std::string> SeatLabels(const DisplayModel& V) {
 
 // The human's first card that the rules allow, 0 when it is not the human's turn to play.
 inline int16_t FirstLegal(const GameState& S) {
-    const bool Leading = S.CardsLeft[East] == S.CardsLeft[Human];
+    const bool Leading = HumanPlaceInTrick(S) == 1;
     for (int K : CardsOf(S, Human))
         if (IsLegalForHuman(S, static_cast<int16_t>(K), Leading)) return static_cast<int16_t>(K);
     return 0;
