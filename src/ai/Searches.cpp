@@ -96,7 +96,7 @@ int16_t WinningCardSoFar(const GameState& S, uint8_t Position) {
 
     int16_t BestSpade = 0;
     for (int I = 0; I < Count; ++I)
-        if (S.Deck[OnTable[I]].Suit == Spades && OnTable[I] > BestSpade) BestSpade = OnTable[I];
+        if (IsSpade(OnTable[I]) && OnTable[I] > BestSpade) BestSpade = OnTable[I];
     if (BestSpade != 0) return BestSpade;
 
     int16_t Best = 0;
