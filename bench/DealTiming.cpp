@@ -10,6 +10,7 @@
 #include "state/Card.h"
 #include "state/Game.h"
 #include "state/Pacing.h"
+#include "state/SilentSpeaker.h"
 #include "state/Task.h"
 #include "table/Deal.h"
 
@@ -27,12 +28,6 @@
 namespace {
 
 using namespace tarnwick;
-
-class SilentSpeaker final : public Speaker {
-public:
-    void PlayWave(Wave) override {}
-    void Beep() override {}
-};
 
 using Routine = Task<> (*)(Game&);
 

@@ -7,6 +7,7 @@
 
 #include "sim/Driver.h"
 #include "sim/Listeners.h"
+#include "sim/ScratchFolder.h"
 
 #include "ai/BotPlay.h"
 #include "play/Tricks.h"
@@ -14,38 +15,13 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <filesystem>
 #include <random>
 #include <string>
-#include <system_error>
 #include <vector>
-
-#include <unistd.h>
 
 namespace {
 
 using namespace tarnwick;
-namespace fs = std::filesystem;
-
-// The records a won game writes go to memory when it can, so the figure is the game's, not the disk's.
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        const char* Base = std::getenv("TMPDIR");
-        std::string Pattern =
-            std::string(Base && *Base ? Base : (::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp")) +
-            "/tarnwick-bench-XXXXXX";
-        if (::mkdtemp(Pattern.data())) Path = Pattern;
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    ~ScratchFolder() {
-        std::error_code Ignored;
-        fs::remove_all(Path, Ignored);
-    }
-    fs::path Path;
-};
 
 class HandCounter final : public sim::SimListener {
 public:
@@ -54,7 +30,8 @@ public:
 };
 
 void WholeFlow(benchmark::State& State) {
-    ScratchFolder Folder;
+    // The records a won game writes go to memory when it can, so the figure is the game's, not the disk's.
+    sim::ScratchFolder Folder("tarnwick-bench");
     sim::Driver Table(1, Folder.Path, static_cast<int16_t>(State.range(0)));
     HandCounter Counter;
     Table.Listen(Counter);
@@ -108,12 +85,7 @@ private:
         S.Leader = Leader;
         uint8_t Seat = Leader;
         for (int Place = 1; Place <= Cards; ++Place, Seat = NextSeat(Seat)) {
-            const int16_t Card = BotPlaysPlace(S, Seat, Place);
-            S.Deck[Card].Holder = InNoHand;
-            S.Deck[Card].Played = true;
-            S.PlayedCard[Seat] = Card;
-            --S.CardsLeft[Seat];
-            if (Card >= 40) S.SpadesBroken = true;
+            MoveToTrick(S, Seat, BotPlaysPlace(S, Seat, Place), Place);
         }
         return Cards == SeatCount ? GetWinner(S) : Leader;
     }

@@ -10,6 +10,7 @@
 //   - reading the same files twice gives the same records.
 
 #include "scoring/Records.h"
+#include "sim/ScratchFolder.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -17,11 +18,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <string_view>
-#include <system_error>
-
-#include <unistd.h>
 
 namespace {
 
@@ -30,6 +29,8 @@ using namespace tarnwick;
 
 constexpr size_t MostEverRead = 64 * 1024;
 
+// The files read, and the records saved again from them; both folders go when the fuzzer exits.
+std::optional<sim::ScratchFolder> ReadFolder, SavedFolder;
 fs::path Folder, Copies;
 
 void Expect(bool Holds, const char* What) {
@@ -61,25 +62,11 @@ bool NameCutOff(std::string_view Head) {
     return End == std::string_view::npos || Head[End] != '"';
 }
 
-fs::path MakeFolder(const char* Name) {
-    const char* Base = std::getenv("TMPDIR");
-    std::string Pattern = std::string(Base && *Base ? Base : "/tmp") + "/tarnwick-fuzz-" + Name + "-XXXXXX";
-    Expect(::mkdtemp(Pattern.data()) != nullptr, "no temporary folder");
-    return Pattern;
-}
-
-void RemoveFolders() {
-    std::error_code Ignored;
-    fs::remove_all(Folder, Ignored);
-    fs::remove_all(Copies, Ignored);
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* /*Argc*/, char*** /*Argv*/) {
-    Folder = MakeFolder("read");
-    Copies = MakeFolder("saved");
-    std::atexit(RemoveFolders);
+    Folder = ReadFolder.emplace("tarnwick-fuzz-read").Path;
+    Copies = SavedFolder.emplace("tarnwick-fuzz-saved").Path;
     return 0;
 }
 

@@ -27,7 +27,7 @@ done
 mkdir -p "$Out/corpus"
 "$Compiler" -std=c++20 -O1 -g -fno-omit-frame-pointer \
     -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
-    -Wall -Wextra -Werror -I"$Root/src" \
+    -Wall -Wextra -Werror -I"$Root/src" -I"$Root/tools" \
     "$Here/RecordsFuzz.cpp" "$Root/src/scoring/Records.cpp" -o "$Out/records-fuzz"
 
 # The scratch folders of the fuzzer go where the writes cost least.

@@ -8,17 +8,8 @@ namespace tarnwick {
 
 namespace {
 
-constexpr int16_t Jack = 11, Queen = 12, King = 13, Ace = 14;
 constexpr std::array<uint8_t, 3> PlainSuits = {Diamonds, Clubs, Hearts};
 constexpr std::array<int16_t, 3> MasterRanks = {King, Queen, Jack};
-
-constexpr int16_t CardOf(int16_t Value, uint8_t Suit) {
-    return static_cast<int16_t>(13 * (Suit - 1) + (Value - 1));
-}
-
-bool IsSpade(const GameState& S, int16_t CardNo) {
-    return S.Deck[CardNo].Suit == Spades;
-}
 
 // The computer never leads the Ace of Spades for its own sake: only plain-suit Aces are cashed.
 int16_t LeadAce(const GameState& S, uint8_t Seat) {
@@ -38,7 +29,7 @@ int16_t LeadMasterCard(const GameState& S, uint8_t Seat) {
 }
 
 bool AnySpadePlayed(const GameState& S) {
-    for (int16_t K = CardOf(2, Spades); K <= CardCount; ++K)
+    for (int16_t K = FirstOfSuit(Spades); K <= LastOfSuit(Spades); ++K)
         if (S.Deck[K].Played) return true;
     return false;
 }
@@ -66,7 +57,7 @@ int16_t SecondTakesLead(const GameState& S, uint8_t Seat) {
 // Returns 0 when it has no spade that would take the lead.
 int16_t TrumpOver(const GameState& S, uint8_t Seat, int16_t Winning) {
     if (S.SuitLed == Spades) return 0;
-    if (!IsSpade(S, Winning)) return LowestOfSuit(S.Deck, Seat, Spades);
+    if (!IsSpade(Winning)) return LowestOfSuit(S.Deck, Seat, Spades);
     return LowestAbove(S.Deck, Seat, Winning);
 }
 
@@ -103,7 +94,7 @@ int16_t BotPlaysThird(GameState& S, uint8_t Seat) {
     const int16_t Winning = WinningCardSoFar(S, 3);
     int16_t Card = 0;
     if (HasSuitLed(S, Seat)) {
-        const bool Trumped = S.SuitLed != Spades && IsSpade(S, Winning);
+        const bool Trumped = S.SuitLed != Spades && IsSpade(Winning);
         if (!Trumped && CanWinTrick(S, Seat, Winning)) Card = LowestAbove(S.Deck, Seat, Winning);
         if (Card == 0) Card = LowestOfSuit(S.Deck, Seat, S.SuitLed);
     } else {

@@ -4,16 +4,8 @@ namespace tarnwick {
 
 namespace {
 
-constexpr int16_t Jack = 11, Ace = 14;
-
 constexpr bool IsSuit(uint8_t Suit) {
     return Suit >= Diamonds && Suit <= Spades;
-}
-constexpr int16_t FirstOfSuit(uint8_t Suit) {
-    return static_cast<int16_t>(13 * (Suit - 1) + 1);
-}
-constexpr int16_t LastOfSuit(uint8_t Suit) {
-    return static_cast<int16_t>(13 * Suit);
 }
 
 // Value first, deck order second: this is what makes a Two of Spades lower than a Three of Diamonds.
@@ -104,7 +96,7 @@ int16_t WinningCardSoFar(const GameState& S, uint8_t Position) {
 
     int16_t BestSpade = 0;
     for (int I = 0; I < Count; ++I)
-        if (S.Deck[OnTable[I]].Suit == Spades && OnTable[I] > BestSpade) BestSpade = OnTable[I];
+        if (IsSpade(OnTable[I]) && OnTable[I] > BestSpade) BestSpade = OnTable[I];
     if (BestSpade != 0) return BestSpade;
 
     int16_t Best = 0;

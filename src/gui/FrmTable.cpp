@@ -29,7 +29,7 @@ FrmTable::FrmTable(const QString& AssetFolder, std::filesystem::path RecordsFold
       Sounds(AssetFolder), Pics(AssetFolder, qApp->devicePixelRatio()),
       TheGame(std::make_unique<Game>(*Time, Sounds, Seed, std::move(RecordsFolder))) {
     setWindowTitle(QString::fromStdString(TheGame->View.WindowCaption));
-    Time->SetAfterEachStep([this] { Render(); });
+    TheGame->Steps.SetAfterEachStep([this] { Render(); });
     BuildMenus();
     BuildTable();
     MsgBox = new MFormDeluxe(this, *TheGame, AssetFolder, [this] { Render(); });
@@ -38,7 +38,6 @@ FrmTable::FrmTable(const QString& AssetFolder, std::filesystem::path RecordsFold
 
 FrmTable::~FrmTable() {
     // The game's flow goes before the widgets it might still ask to redraw.
-    Time->SetAfterEachStep({});
     TheGame.reset();
 }
 

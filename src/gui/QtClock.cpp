@@ -1,6 +1,7 @@
 #include "gui/QtClock.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tarnwick {
 
@@ -25,7 +26,6 @@ Clock::TimerId QtClock::StartTimer(int Ms, std::function<void()> Due) {
         if (Node.empty()) return;
         Node.mapped().release()->deleteLater();
         Due();
-        StepDone();
     });
     Timer->start(std::max(Ms, 0));
     Timers.emplace(Id, std::move(Timer));
@@ -45,22 +45,14 @@ QtVirtualClock::QtVirtualClock(QObject* Parent) : TableClock(Parent) {
 }
 
 Clock::TimerId QtVirtualClock::StartTimer(int Ms, std::function<void()> Due) {
-    Timers.emplace(std::make_pair(Now + static_cast<uint64_t>(std::max(Ms, 0)), ++LastId), std::move(Due));
+    const TimerId Id = Time.StartTimer(Ms, std::move(Due));
     if (!Turn.isActive()) Turn.start(0);
-    return LastId;
-}
-
-void QtVirtualClock::CancelTimer(TimerId Id) {
-    std::erase_if(Timers, [Id](const auto& Entry) { return Entry.first.second == Id; });
+    return Id;
 }
 
 void QtVirtualClock::RunNext() {
-    if (Timers.empty()) return;
-    auto Node = Timers.extract(Timers.begin());
-    Now = Node.key().first;
-    Node.mapped()();
-    StepDone();
-    if (!Timers.empty() && !Turn.isActive()) Turn.start(0);
+    Time.RunNext();
+    if (!Time.Idle() && !Turn.isActive()) Turn.start(0);
 }
 
 } // namespace tarnwick

@@ -1,9 +1,9 @@
 #pragma once
-// The game's clocks in the window. Both run their timers from the Qt event loop and tell the
-// window after every step, so it can show what the step changed. Nothing polls: while the game
-// waits, no timer runs but the one it waits for.
+// The game's clocks in the window. Both run their timers from the Qt event loop. Nothing polls:
+// while the game waits, no timer runs but the one it waits for.
 
 #include "state/Clock.h"
+#include "state/VirtualClock.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -12,23 +12,15 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <utility>
 
 namespace tarnwick {
 
+// A clock whose timers run from the event loop, as the window needs: it never runs a timer of its
+// own accord.
 class TableClock : public QObject, public Clock {
     Q_OBJECT
 public:
     using QObject::QObject;
-    void SetAfterEachStep(std::function<void()> Hook) { AfterEachStep = std::move(Hook); }
-
-protected:
-    void StepDone() {
-        if (AfterEachStep) AfterEachStep();
-    }
-
-private:
-    std::function<void()> AfterEachStep;
 };
 
 // Real time: a monotonic millisecond counter and precise one-shot timers.
@@ -48,25 +40,24 @@ private:
     std::map<TimerId, std::unique_ptr<QTimer>> Timers;
 };
 
-// Virtual time on the real event loop: every pause is counted but not waited, the next due
-// timer running as soon as the window has handled what is pending. A whole game at the real
-// window then takes moments, for tests and demonstrations.
+// Virtual time on the real event loop: the game's own virtual clock, stepped one timer at a turn
+// of the loop. Every pause is counted but not waited, the next due timer running as soon as the
+// window has handled what is pending, so a whole game at the real window takes moments, for
+// tests and demonstrations.
 class QtVirtualClock final : public TableClock {
     Q_OBJECT
 public:
     explicit QtVirtualClock(QObject* Parent = nullptr);
 
-    uint32_t TickCount() override { return static_cast<uint32_t>(Now); }
+    uint32_t TickCount() override { return Time.TickCount(); }
     TimerId StartTimer(int Ms, std::function<void()> Due) override;
-    void CancelTimer(TimerId Id) override;
-    uint64_t Elapsed() const { return Now; }
+    void CancelTimer(TimerId Id) override { Time.CancelTimer(Id); }
+    uint64_t Elapsed() const { return Time.Elapsed(); }
 
 private:
     void RunNext();
 
-    uint64_t Now = 0;
-    TimerId LastId = 0;
-    std::map<std::pair<uint64_t, TimerId>, std::function<void()>> Timers;
+    VirtualClock Time;
     QTimer Turn;
 };
 

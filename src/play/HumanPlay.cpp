@@ -1,5 +1,6 @@
 #include "play/HumanPlay.h"
 
+#include "play/Tricks.h"
 #include "state/Pacing.h"
 
 namespace tarnwick {
@@ -10,7 +11,7 @@ namespace {
 constexpr double HumanCardLeft = 5040, HumanCardTop = 4920;
 
 bool HoldsAnyNonSpade(const GameState& S) {
-    for (int K = 1; K < 40; ++K)
+    for (int K = 1; K <= LastOfSuit(Hearts); ++K)
         if (S.Deck[K].Holder == Human) return true;
     return false;
 }
@@ -21,31 +22,10 @@ bool HoldsSuit(const GameState& S, uint8_t Suit) {
     return false;
 }
 
-void RecordInTrick(GameState& S, int16_t CardNo, int Place) {
-    switch (Place) {
-    case 1:
-        S.FirstCard = CardNo;
-        S.SuitLed = S.Deck[CardNo].Suit;
-        break;
-    case 2:
-        S.SecondCard = CardNo;
-        break;
-    case 3:
-        S.ThirdCard = CardNo;
-        break;
-    default:
-        S.FourthCard = CardNo;
-        break;
-    }
-}
-
-Task<> PutOnTable(Game& G, int16_t CardNo, int Place) {
+// The card flies to the human's place, on its way to the table while it sounds.
+Task<> PutOnTable(Game& G, int16_t CardNo) {
     GameState& S = G.State;
-    RecordInTrick(S, CardNo, Place);
-    S.PlayedCard[Human] = CardNo;
-    --S.CardsLeft[Human];
     S.Deck[CardNo].Holder = OnItsWayToTable;
-    S.Deck[CardNo].Played = true;
     CardBox& Box = G.View.Cds.at(static_cast<size_t>(CardNo));
     Box.Left = HumanCardLeft;
     Box.Top = HumanCardTop;
@@ -55,6 +35,13 @@ Task<> PutOnTable(Game& G, int16_t CardNo, int Place) {
 }
 
 } // namespace
+
+int HumanPlaceInTrick(const GameState& S) {
+    int Place = 1;
+    for (uint8_t Seat = West; Seat <= East; ++Seat)
+        if (S.CardsLeft[Seat] < S.CardsLeft[Human]) ++Place;
+    return Place;
+}
 
 bool IsLegalForHuman(const GameState& S, int16_t CardNo, bool Leading) {
     const Card& C = S.Deck[CardNo];
@@ -69,8 +56,7 @@ void Cds_Click(Game& G, int CardNo) {
     if (S.Deck[CardNo].Holder != Human || !S.GameInProgress || S.CardClickLock ||
         !G.Steps.AwaitingHuman(HumanWait::Card))
         return;
-    const bool Leading = S.CardsLeft[East] == S.CardsLeft[Human];
-    if (!IsLegalForHuman(S, static_cast<int16_t>(CardNo), Leading)) {
+    if (!IsLegalForHuman(S, static_cast<int16_t>(CardNo), HumanPlaceInTrick(S) == 1)) {
         G.View.StatusPanel2 = S.PlayerName + " Sorry, you cannot play that card. Try again please";
         return;
     }
@@ -90,12 +76,9 @@ Task<> HumanTurn(Game& G, int Place) {
 
     const int16_t K = S.CardClicked;
     if (Place != 1) S.SuitLed = S.Deck[S.FirstCard].Suit;
-    co_await PutOnTable(G, K, Place);
+    MoveToTrick(S, Human, K, Place);
+    co_await PutOnTable(G, K);
     S.PlayerHasPlayed = true;
-    S.Deck[K].Holder = InNoHand;
-    S.Deck[K].Played = true;
-    S.PlayedCard[Human] = K;
-    if (K >= 40) S.SpadesBroken = true;
     S.CardClickLock = true;
     G.View.StatusPanel2 = S.PlayerName + " has played " + S.Deck[K].FullName;
 }

@@ -10,6 +10,10 @@ namespace tarnwick {
 // a card the rules refuse leaves everything as it was but the message.
 void Cds_Click(Game& G, int CardNo);
 
+// The human's place in the trick now, 1 (the human leads) to 4, told from the cards left in each
+// hand: every seat that has played to the trick holds one card fewer than the human.
+int HumanPlaceInTrick(const GameState& S);
+
 // Follow suit when able; no spade lead before spades are broken unless the hand holds only spades.
 bool IsLegalForHuman(const GameState& S, int16_t CardNo, bool Leading);
 

@@ -34,14 +34,33 @@ bool HandIsOver(const GameState& S) {
 
 } // namespace
 
-Task<> BotPlaysCard(Game& G, uint8_t BotSeat, int16_t BotCard) {
+void MoveToTrick(GameState& S, uint8_t Seat, int16_t CardNo, int Place) {
+    switch (Place) {
+    case 1:
+        S.FirstCard = CardNo;
+        S.SuitLed = S.Deck[CardNo].Suit;
+        break;
+    case 2:
+        S.SecondCard = CardNo;
+        break;
+    case 3:
+        S.ThirdCard = CardNo;
+        break;
+    default:
+        S.FourthCard = CardNo;
+        break;
+    }
+    S.PlayedCard[Seat] = CardNo;
+    --S.CardsLeft[Seat];
+    S.Deck[CardNo].Holder = InNoHand;
+    S.Deck[CardNo].Played = true;
+    if (IsSpade(CardNo)) S.SpadesBroken = true;
+}
+
+Task<> BotPlaysCard(Game& G, uint8_t BotSeat, int16_t BotCard, int Place) {
     GameState& S = G.State;
     S.PauseMs = Pauses::Trick;
-    --S.CardsLeft[BotSeat];
-    S.Deck[BotCard].Holder = InNoHand;
-    S.Deck[BotCard].Played = true;
-    if (BotCard >= 40) S.SpadesBroken = true;
-    S.PlayedCard[BotSeat] = BotCard;
+    MoveToTrick(S, BotSeat, BotCard, Place);
     CardBox& Box = G.View.Cds.at(static_cast<size_t>(BotCard));
     Box.Picture = BotCard;
     Box.Left = PlacesOnTable[BotSeat].Left;
@@ -52,7 +71,7 @@ Task<> BotPlaysCard(Game& G, uint8_t BotSeat, int16_t BotCard) {
 }
 
 uint8_t GetWinner(const GameState& S) {
-    for (int16_t K = AceOfSpades; K >= 40; --K)
+    for (int16_t K = AceOfSpades; K >= FirstOfSuit(Spades); --K)
         for (uint8_t Seat = 0; Seat < SeatCount; ++Seat)
             if (S.PlayedCard[Seat] == K) return Seat;
     for (int16_t K = AceOfSpades; K >= 1; --K) {
@@ -87,7 +106,7 @@ Task<> PlayTricks(Game& G) {
             if (Seat == Human)
                 co_await HumanTurn(G, Place);
             else
-                co_await BotPlaysCard(G, Seat, BotPlaysPlace(S, Seat, Place));
+                co_await BotPlaysCard(G, Seat, BotPlaysPlace(S, Seat, Place), Place);
         }
         if (co_await EndOfTrick(G)) co_return;
     }

@@ -14,7 +14,24 @@ inline constexpr int CardCount = 52;
 inline constexpr int BackPicture = 53;
 
 inline constexpr uint8_t Diamonds = 1, Clubs = 2, Hearts = 3, Spades = 4;
-inline constexpr int16_t AceOfSpades = 52, QueenOfSpades = 50;
+// A card's Value runs from 2 up to the Ace.
+inline constexpr int16_t Jack = 11, Queen = 12, King = 13, Ace = 14;
+
+constexpr int16_t CardOf(int16_t Value, uint8_t Suit) {
+    return static_cast<int16_t>(13 * (Suit - 1) + (Value - 1));
+}
+// The suit's Two and its Ace.
+constexpr int16_t FirstOfSuit(uint8_t Suit) {
+    return CardOf(2, Suit);
+}
+constexpr int16_t LastOfSuit(uint8_t Suit) {
+    return CardOf(Ace, Suit);
+}
+constexpr bool IsSpade(int CardNo) {
+    return CardNo >= FirstOfSuit(Spades);
+}
+
+inline constexpr int16_t AceOfSpades = CardOf(Ace, Spades), QueenOfSpades = CardOf(Queen, Spades);
 
 // Where a card is: 0..3 in that seat's hand, or one of these.
 inline constexpr int16_t InNoHand = 5;

@@ -1,6 +1,7 @@
 #include "state/VirtualClock.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace tarnwick {
 
@@ -15,7 +16,7 @@ void VirtualClock::CancelTimer(TimerId Id) {
         std::make_heap(Timers.begin(), Timers.end(), RunsLater);
 }
 
-bool VirtualClock::RunNext(uint64_t Until) {
+bool VirtualClock::RunNextBy(uint64_t Until) {
     if (Timers.empty() || Timers.front().At > Until) return false;
     std::pop_heap(Timers.begin(), Timers.end(), RunsLater);
     Timer Next = std::move(Timers.back());
@@ -28,15 +29,19 @@ bool VirtualClock::RunNext(uint64_t Until) {
 
 void VirtualClock::Advance(uint64_t Ms) {
     const uint64_t Until = Total + Ms;
-    while (RunNext(Until)) {
+    while (RunNextBy(Until)) {
     }
     Now += static_cast<uint32_t>(Until - Total);
     Total = Until;
 }
 
+bool VirtualClock::RunNext() {
+    return RunNextBy(std::numeric_limits<uint64_t>::max());
+}
+
 uint64_t VirtualClock::RunUntilIdle(uint64_t Limit) {
     const uint64_t From = Total;
-    while (RunNext(From + Limit)) {
+    while (RunNextBy(From + Limit)) {
     }
     return Total - From;
 }

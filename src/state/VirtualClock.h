@@ -22,12 +22,15 @@ public:
     // Runs timers until none is left, or until Limit milliseconds have passed; returns the
     // milliseconds that passed.
     uint64_t RunUntilIdle(uint64_t Limit = 24ull * 3600 * 1000);
+    // Runs the earliest timer alone, however far off, the clock set to its due time; false when
+    // there is none. For an event loop that runs one timer a turn.
+    bool RunNext();
     bool Idle() const { return Timers.empty(); }
     // Milliseconds since the clock was made, without the wrap of the tick counter.
     uint64_t Elapsed() const { return Total; }
 
 private:
-    bool RunNext(uint64_t Until);
+    bool RunNextBy(uint64_t Until);
 
     struct Timer {
         uint64_t At;

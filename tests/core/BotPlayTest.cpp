@@ -182,6 +182,7 @@ TEST(BotPlayProperty, EveryChoiceOverManyDealsIsALegalCardOfTheSeat) {
         std::shuffle(Order.begin(), Order.end(), Rng);
         for (size_t I = 0; I < Order.size(); ++I)
             S.Deck[Order[I]].Holder = static_cast<int16_t>(I % SeatCount);
+        S.CardsLeft.fill(13);
         auto Leader = static_cast<uint8_t>(Rng() % SeatCount);
         for (int Trick = 0; Trick < 13; ++Trick) {
             for (size_t Place = 0; Place < SeatCount; ++Place) {
@@ -193,19 +194,13 @@ TEST(BotPlayProperty, EveryChoiceOverManyDealsIsALegalCardOfTheSeat) {
                     for (int16_t K = 1; K <= CardCount; ++K)
                         if (S.Deck[K].Holder == Human && Legal(S, Human, K, Place == 0)) Choices.push_back(K);
                     Chosen = Choices[Rng() % Choices.size()];
-                    int16_t* Places[] = {&S.FirstCard, &S.SecondCard, &S.ThirdCard, &S.FourthCard};
-                    *Places[Place] = Chosen;
-                    if (Place == 0) S.SuitLed = S.Deck[Chosen].Suit;
                 } else {
                     Chosen = Routines[Place](S, Seat);
                     ASSERT_TRUE(Chosen >= 1 && Chosen <= CardCount && Legal(Before, Seat, Chosen, Place == 0))
                         << "hand " << Hand << " trick " << Trick << " card " << Chosen;
                     ASSERT_EQ(Routines[Place](Before, Seat), Chosen) << "the same situation, the same card";
                 }
-                S.Deck[Chosen].Holder = InNoHand;
-                S.Deck[Chosen].Played = true;
-                if (S.Deck[Chosen].Suit == Spades) S.SpadesBroken = true;
-                S.PlayedCard[Seat] = Chosen;
+                MoveToTrick(S, Seat, Chosen, static_cast<int>(Place) + 1);
             }
             Leader = GetWinner(S);
         }

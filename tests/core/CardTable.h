@@ -20,7 +20,7 @@ inline int16_t Named(std::string_view Name) {
     const size_t Rank = Ranks.find(Name.front()), Suit = Suits.find(Name.back());
     if (Name.size() != 2 || Rank == std::string_view::npos || Suit == std::string_view::npos)
         throw std::invalid_argument("no such card: " + std::string(Name));
-    return static_cast<int16_t>(13 * Suit + Rank + 1);
+    return CardOf(static_cast<int16_t>(Rank + 2), static_cast<uint8_t>(Suit + 1));
 }
 
 inline std::vector<int16_t> Cards(std::string_view Names) {

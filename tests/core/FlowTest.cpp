@@ -118,6 +118,44 @@ TEST(Flow, TimerThatFiresEarlyIsSetAgainForTheRest) {
     EXPECT_GT(Early.Started, 1);
 }
 
+// Whoever shows the table is told after each step the flow runs, and only then: after Run, at a
+// pause's end and at an answer's turn, not while the flow is held and nothing runs.
+TEST_F(FlowTest, TellsAfterEveryStepItRuns) {
+    F.SetAfterEachStep([this] { Steps.push_back("told"); });
+    F.Run(WaitThenNote(F, Time, 200, Steps));
+    F.Hold();
+    Time.Advance(300);
+    EXPECT_EQ(Steps, Log{"told"});
+    F.Release();
+    EXPECT_EQ(Steps, (Log{"told", "done at 300", "told"}));
+
+    Steps.clear();
+    F.Run(AskHuman(F, Time, Steps));
+    F.WakeHuman(HumanWait::Card);
+    Time.RunUntilIdle();
+    EXPECT_EQ(Steps, (Log{"asks", "told", "answered at 300", "told"}));
+}
+
+// An event loop that runs one timer a turn: the earliest first however far off, timers due
+// together first come, first served.
+TEST(VirtualClock, RunNextRunsTheEarliestTimerAlone) {
+    VirtualClock Time(1000);
+    Log Ran;
+    Time.StartTimer(300, [&Ran] { Ran.push_back("at 300"); });
+    Time.StartTimer(100, [&Ran] { Ran.push_back("first at 100"); });
+    Time.StartTimer(100, [&Ran] { Ran.push_back("second at 100"); });
+    EXPECT_TRUE(Time.RunNext());
+    EXPECT_EQ(Ran, Log{"first at 100"});
+    EXPECT_EQ(Time.Elapsed(), 100u);
+    EXPECT_EQ(Time.TickCount(), 1100u);
+    EXPECT_TRUE(Time.RunNext());
+    EXPECT_TRUE(Time.RunNext());
+    EXPECT_EQ(Ran, (Log{"first at 100", "second at 100", "at 300"}));
+    EXPECT_EQ(Time.TickCount(), 1300u);
+    EXPECT_FALSE(Time.RunNext());
+    EXPECT_TRUE(Time.Idle());
+}
+
 // Given up in a pause, and with an answer waiting for its turn: nothing of it runs later.
 TEST_F(FlowTest, AbandonedFlowIsDestroyedWithItsTimer) {
     F.Run(OuterStep(F, Time, Steps));

@@ -63,7 +63,7 @@ TEST_F(HandUnderWay, ThirteenTricksPlayEveryCardOnce) {
 // while the computer players are to play, are not heard at all; nor is the card already played.
 TEST_F(HandUnderWay, OnlyALegalCardOfTheHumanInTurnIsTaken) {
     const std::vector<int> Hand = CardsOf(S, Human);
-    ASSERT_TRUE(Hand.front() < 40 && Hand.back() >= 40);
+    ASSERT_TRUE(!IsSpade(Hand.front()) && IsSpade(Hand.back()));
     Click(T.G, {Element::Card, Hand.back()});
     EXPECT_EQ(V.StatusPanel2, "Player Sorry, you cannot play that card. Try again please");
     Click(T.G, {Element::Card, CardsOf(S, West).front()});
@@ -155,6 +155,42 @@ TEST(HumanTurn, ASpadeThePlayerPlaysBreaksSpades) {
     T.Clock.RunUntilIdle();
     EXPECT_TRUE(S.SpadesBroken);
     EXPECT_EQ(T.G.View.StatusPanel2, "Player has played Two  of  Spades");
+}
+
+// The lead sets the suit led; a spade that follows breaks spades; each card leaves its hand for
+// its own place in the trick and counts as played.
+TEST(MoveToTrick, TakesTheCardFromItsHandIntoItsPlace) {
+    GameState S;
+    InitDeck(S.Deck);
+    GiveCards(S, {Cards("5H 9H"), Cards("2S 3C")});
+    S.CardsLeft = {2, 2, 0, 0};
+    MoveToTrick(S, Human, Named("5H"), 1);
+    EXPECT_EQ(S.FirstCard, Named("5H"));
+    EXPECT_EQ(S.SuitLed, Hearts);
+    EXPECT_FALSE(S.SpadesBroken);
+    MoveToTrick(S, West, Named("2S"), 2);
+    EXPECT_EQ(S.SecondCard, Named("2S"));
+    EXPECT_EQ(S.SuitLed, Hearts);
+    EXPECT_TRUE(S.SpadesBroken);
+    EXPECT_EQ(CardsOf(S, Human), std::vector<int>{Named("9H")});
+    EXPECT_EQ(CardsOf(S, West), std::vector<int>{Named("3C")});
+    EXPECT_EQ(S.CardsLeft, (BySeat<uint8_t>{1, 1, 0, 0}));
+    EXPECT_EQ(S.PlayedCard, (BySeat<int16_t>{Named("5H"), Named("2S"), 0, 0}));
+    EXPECT_TRUE(S.Deck[Named("5H")].Played && S.Deck[Named("2S")].Played);
+    EXPECT_EQ(S.Deck[Named("5H")].Holder, InNoHand);
+}
+
+// Every seat that has played to the trick holds one card fewer than the human.
+TEST(HumanPlaceInTrick, CountsTheSeatsThatHavePlayed) {
+    const struct {
+        BySeat<uint8_t> Left;
+        int Place;
+    } Cases[] = {{{13, 13, 13, 13}, 1}, {{13, 13, 13, 12}, 2}, {{9, 9, 8, 8}, 3}, {{1, 0, 0, 0}, 4}};
+    for (const auto& C : Cases) {
+        GameState S;
+        S.CardsLeft = C.Left;
+        EXPECT_EQ(HumanPlaceInTrick(S), C.Place) << C.Place;
+    }
 }
 
 TEST(IsLegalForHuman, FollowSuitAndNoSpadeLeadBeforeSpadesAreBroken) {

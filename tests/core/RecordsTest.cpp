@@ -15,8 +15,8 @@
 namespace {
 
 using namespace tarnwick;
+using sim::ScratchFolder;
 using test::Contents;
-using test::TempFolder;
 namespace fs = std::filesystem;
 
 using Money = std::array<int32_t, 4>;
@@ -35,7 +35,7 @@ Files Snapshot(const fs::path& Folder) {
 
 // Loads from a folder holding only the given files and checks the folder is left exactly as it was.
 Records Load(const std::optional<std::string>& MoneyBytes, const std::optional<std::string>& NameBytes) {
-    TempFolder Folder;
+    ScratchFolder Folder;
     if (MoneyBytes) Folder.Write(MoneyFileName, *MoneyBytes);
     if (NameBytes) Folder.Write(NameFileName, *NameBytes);
     Folder.Write("Other.dat", "x");
@@ -60,7 +60,7 @@ TEST(Records, SavedFilesAreByteExactAndLoadBack) {
     };
     for (const auto& C : Cases) {
         SCOPED_TRACE(C.Saved.PlayerName);
-        TempFolder Folder;
+        ScratchFolder Folder;
         ASSERT_TRUE(SaveMoneyData(Folder.Path, C.Saved.FunMoney));
         ASSERT_TRUE(SaveNameData(Folder.Path, C.Saved.PlayerName, C.Saved.GamesWon));
         EXPECT_EQ(Snapshot(Folder.Path), (Files{{"Money.dat", C.MoneyBytes}, {"Name.dat", C.NameBytes}}));
@@ -123,7 +123,7 @@ TEST(Records, NameFileIsReadUpToTheFirstBadField) {
 }
 
 TEST(Records, FailedWriteLeavesTheOldFileIntact) {
-    TempFolder Folder;
+    ScratchFolder Folder;
     const fs::path Target = Folder.Path / MoneyFileName;
     Folder.Write(MoneyFileName, "1,2,3,4\r\n");
 
@@ -146,7 +146,7 @@ TEST(Records, FailedWriteLeavesTheOldFileIntact) {
 }
 
 TEST(Records, WriteFailsWhenTheTargetCannotBeReplaced) {
-    TempFolder Folder;
+    ScratchFolder Folder;
     fs::create_directory(Folder.Path / "Money.dat");
     Folder.Write("Money.dat/inside", "kept");
     EXPECT_FALSE(WriteFileAtomically(Folder.Path / "Money.dat", "0,0,0,0\r\n"));

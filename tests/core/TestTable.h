@@ -2,15 +2,15 @@
 // A game at a table with no window: a virtual clock, a speaker that writes down what it was asked
 // to play and when, and a records folder of its own.
 
-#include "TempFolder.h"
 #include "bidding/Bidding.h"
 #include "play/HumanPlay.h"
 #include "scoring/HandScoring.h"
 #include "shell/Clicks.h"
 #include "shell/Commands.h"
 #include "shell/Questions.h"
+#include "sim/ScratchFolder.h"
 #include "state/Game.h"
-#include "state/Sounds.h"
+#include "state/SilentSpeaker.h"
 #include "state/VirtualClock.h"
 #include "table/StartUp.h"
 
@@ -42,12 +42,12 @@ inline std::ostream& operator<<(std::ostream& Out, const Heard& H) {
     return Out << H.What << "@" << H.At;
 }
 
-class RecordingSpeaker final : public Speaker {
+class RecordingSpeaker {
 public:
     explicit RecordingSpeaker(const VirtualClock& Time) : Time(Time) {}
 
-    void PlayWave(Wave W) override { Sounds.push_back({WaveFileName(W), Time.Elapsed()}); }
-    void Beep() override { Sounds.push_back({"beep", Time.Elapsed()}); }
+    // What the game plays its sounds on.
+    Speaker& Out() { return Quiet; }
 
     // The times at which one kind of sound started, in order.
     std::vector<uint64_t> TimesOf(const std::string& What) const {
@@ -61,6 +61,9 @@ public:
 
 private:
     const VirtualClock& Time;
+    SilentSpeaker Quiet{[this](std::string_view What) {
+        Sounds.push_back({std::string(What), Time.Elapsed()});
+    }};
 };
 
 // A file's bytes, or "<none>" when there is no such file.
@@ -75,7 +78,7 @@ inline constexpr const char* RiffleWave = "Riffle.wav";
 
 struct Table {
     explicit Table(uint64_t Seed = 1, uint32_t StartTick = 0)
-        : Clock(StartTick), G(Clock, Speaker, Seed, Folder.Path) {}
+        : Clock(StartTick), G(Clock, Speaker.Out(), Seed, Folder.Path) {}
 
     // The window opens: start-up runs to its end, the pack riffled onto the table.
     void StartUp() {
@@ -92,7 +95,7 @@ struct Table {
 
     std::string File(const char* Name) const { return Contents(Folder.Path / Name); }
 
-    TempFolder Folder;
+    sim::ScratchFolder Folder;
     VirtualClock Clock;
     RecordingSpeaker Speaker{Clock};
     Game G;
@@ -130,7 +133,7 @@ inline std::vector<std::string> SeatLabels(const DisplayModel& V) {
 
 // The human's first card that the rules allow, 0 when it is not the human's turn to play.
 inline int16_t FirstLegal(const GameState& S) {
-    const bool Leading = S.CardsLeft[East] == S.CardsLeft[Human];
+    const bool Leading = HumanPlaceInTrick(S) == 1;
     for (int K : CardsOf(S, Human))
         if (IsLegalForHuman(S, static_cast<int16_t>(K), Leading)) return static_cast<int16_t>(K);
     return 0;

@@ -6,6 +6,7 @@
 #include "gui/QtClock.h"
 #include "gui/TableWidgets.h"
 #include "shell/Questions.h"
+#include "state/SilentSpeaker.h"
 
 #include <QFile>
 #include <QImage>
@@ -14,19 +15,12 @@
 
 #include <filesystem>
 #include <memory>
-#include <optional>
 #include <string>
+#include <string_view>
 
 using namespace tarnwick;
 
 namespace {
-
-class SilentSpeaker final : public Speaker {
-public:
-    void PlayWave(Wave W) override { Played = W; }
-    void Beep() override {}
-    std::optional<Wave> Played;
-};
 
 Question NewGameQuestion(std::string Prompt) {
     return Question{std::move(Prompt), {"Yes Please", "Ooops - No", ""}, 1, "SEE YOU!"};
@@ -51,7 +45,9 @@ class MessageBoxTest : public QObject {
 
 private:
     QtClock Clock;
-    SilentSpeaker Sounds;
+    QString Played;
+    SilentSpeaker Sounds{
+        [this](std::string_view Sound) { Played = QString::fromUtf8(Sound.data(), Sound.size()); }};
     std::unique_ptr<Game> G;
     std::unique_ptr<QWidget> Table;
     MFormDeluxe* Box = nullptr;
@@ -107,7 +103,7 @@ private slots:
         QCOMPARE(Box->size(), QSize(375, 115));
         const QPoint Off = Box->frameGeometry().center() - Table->frameGeometry().center();
         QVERIFY2(Off.manhattanLength() <= 2, qPrintable(QStringLiteral("%1,%2").arg(Off.x()).arg(Off.y())));
-        QCOMPARE(Sounds.Played, std::optional<Wave>(Wave::RingOut));
+        QCOMPARE(Played, QStringLiteral("ringout.wav"));
 
         QCOMPARE(Find<QLabel>("Label3")->text(), QStringLiteral("   SEE YOU!"));
         QCOMPARE(Find("Label3")->geometry(), QRect(Px(45), Px(60), Px(4410), Px(300)));

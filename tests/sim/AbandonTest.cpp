@@ -10,6 +10,7 @@
 #include "shell/Questions.h"
 #include "sim/SouthSeat.h"
 #include "state/Pacing.h"
+#include "state/SilentSpeaker.h"
 #include "state/VirtualClock.h"
 #include "table/NewHand.h"
 #include "table/Scores.h"
@@ -55,12 +56,6 @@ private:
     VirtualClock Inner;
     std::map<TimerId, TimerId> Live;
     TimerId LastId = 0;
-};
-
-class SilentSpeaker final : public Speaker {
-public:
-    void PlayWave(Wave) override {}
-    void Beep() override {}
 };
 
 // Holds every hand to its shape: 52 cards dealt before the bidding ends, 13 tricks before the
@@ -221,7 +216,7 @@ struct Table {
         return false;
     }
 
-    sim::test::RecordsFolder Folder;
+    sim::ScratchFolder Folder;
     CountingClock Clock;
     SilentSpeaker Quiet;
     HandShape Shape;

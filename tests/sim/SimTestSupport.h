@@ -2,10 +2,10 @@
 // What the simulator's tests share: a records folder of their own and whole runs of the driver
 // with their hand history kept in memory.
 
-#include "../core/TempFolder.h"
 #include "sim/Driver.h"
 #include "sim/HandLog.h"
 #include "sim/Invariants.h"
+#include "sim/ScratchFolder.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -14,8 +14,6 @@
 #include <system_error>
 
 namespace tarnwick::sim::test {
-
-using RecordsFolder = tarnwick::test::TempFolder;
 
 struct Run {
     std::string Log;
@@ -27,7 +25,7 @@ struct Run {
 
 // Plays Games games on one table, every step checked, and keeps the hand history.
 inline Run PlayGames(uint64_t Seed, int Games, int16_t Target) {
-    RecordsFolder Folder;
+    ScratchFolder Folder;
     char* Text = nullptr;
     size_t Size = 0;
     std::FILE* Memory = ::open_memstream(&Text, &Size);

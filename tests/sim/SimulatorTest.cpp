@@ -30,14 +30,6 @@ TEST(Simulator, PlaysWholeGamesWithEveryStepChecked) {
     EXPECT_EQ(Count(R.Log, "{\"type\":\"trick\""), Count(R.Log, "{\"type\":\"hand\"") * 13);
 }
 
-TEST(Simulator, SameSeedSameGamesAnotherSeedOthers) {
-    const test::Run First = test::PlayGames(11, 6, 200), Second = test::PlayGames(11, 6, 200);
-    const test::Run Other = test::PlayGames(12, 6, 200);
-    ASSERT_FALSE(First.Log.empty());
-    EXPECT_EQ(First.Log, Second.Log);
-    EXPECT_NE(First.Log, Other.Log);
-}
-
 TEST(Simulator, TheTargetComesFromTheOptionsMenu) {
     for (const int16_t Target : {int16_t{100}, int16_t{200}, int16_t{300}}) {
         const test::Run R = test::PlayGames(3, 4, Target);

@@ -8,6 +8,7 @@
 #include "sim/Listeners.h"
 #include "sim/SouthSeat.h"
 #include "state/Game.h"
+#include "state/SilentSpeaker.h"
 #include "state/VirtualClock.h"
 
 #include <cstdint>
@@ -50,17 +51,6 @@ public:
     const Game& Table() const { return G; }
 
 private:
-    // Plays nothing; tells the watcher, if any, what would have been heard.
-    class ToldSpeaker final : public Speaker {
-    public:
-        explicit ToldSpeaker(Driver& Table) : Table(Table) {}
-        void PlayWave(Wave W) override { Table.Tell(WaveFileName(W)); }
-        void Beep() override { Table.Tell("beep"); }
-
-    private:
-        Driver& Table;
-    };
-
     class EndWatch final : public SimListener {
     public:
         void GameOver(const GameState&, const BySeat<int16_t>&, int) override { Over = true; }
@@ -79,7 +69,8 @@ private:
 
     TableWatcher* Watcher;
     VirtualClock Clock;
-    ToldSpeaker Quiet{*this};
+    // Plays nothing; tells the watcher, if any, what would have been heard.
+    SilentSpeaker Quiet{[this](std::string_view Sound) { Tell(Sound); }};
     Game G;
     Broadcast Everyone;
     EndWatch End;

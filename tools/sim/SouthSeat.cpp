@@ -51,16 +51,8 @@ int16_t SouthSeat::ChooseBid(const GameState& S) {
     return AdjustedForTarget(BotsBids(S.Deck, Human), S.Score[Human], S.TargetScore);
 }
 
-int SouthSeat::PlaceInTrick(const GameState& S) {
-    if (S.CardsLeft[East] == S.CardsLeft[Human]) return 1;
-    int Place = 1;
-    for (uint8_t Seat = West; Seat <= East; ++Seat)
-        if (S.CardsLeft[Seat] < S.CardsLeft[Human]) ++Place;
-    return Place;
-}
-
 int16_t SouthSeat::FirstLegalCard(const GameState& S) {
-    const bool Leading = PlaceInTrick(S) == 1;
+    const bool Leading = HumanPlaceInTrick(S) == 1;
     for (int16_t K = 1; K <= CardCount; ++K)
         if (S.Deck[K].Holder == Human && IsLegalForHuman(S, K, Leading)) return K;
     return 0;
@@ -68,7 +60,7 @@ int16_t SouthSeat::FirstLegalCard(const GameState& S) {
 
 int16_t SouthSeat::ChooseCardInPlace(GameState& S) {
     const TrickFields Before = TrickOf(S);
-    const int16_t Card = BotPlaysPlace(S, Human, PlaceInTrick(S));
+    const int16_t Card = BotPlaysPlace(S, Human, HumanPlaceInTrick(S));
     PutBack(S, Before);
     return Card;
 }
@@ -87,7 +79,7 @@ bool SouthSeat::Play(Game& G, bool Verify) {
             Problem = "choosing south's card changed the table beyond the trick";
             return false;
         }
-        const int16_t OnACopy = BotPlaysPlace(Scratch, Human, PlaceInTrick(Scratch));
+        const int16_t OnACopy = BotPlaysPlace(Scratch, Human, HumanPlaceInTrick(Scratch));
         if (OnACopy != Choice) {
             Problem = "the computer chooses card " + std::to_string(OnACopy) +
                       " for south on a copy of the table, card " + std::to_string(Choice) +

@@ -13,9 +13,6 @@ class SouthSeat {
 public:
     // What a computer player would bid with south's cards, its target adjustment included.
     static int16_t ChooseBid(const GameState& S);
-    // South's place in the trick now, 1 (it leads) to 4, told from the cards left in each hand as
-    // the human's own play tells it.
-    static int PlaceInTrick(const GameState& S);
     // The first card of south's hand that the rules allow now; 0 when there is none.
     static int16_t FirstLegalCard(const GameState& S);
 

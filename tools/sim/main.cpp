@@ -5,12 +5,12 @@
 #include "sim/Invariants.h"
 #include "sim/LogCheck.h"
 #include "sim/Options.h"
+#include "sim/ScratchFolder.h"
 #include "sim/Signature.h"
 #include "sim/Tally.h"
 
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -19,38 +19,10 @@
 #include <string>
 #include <system_error>
 
-#include <unistd.h>
-
 namespace {
 
 using namespace tarnwick::sim;
 namespace fs = std::filesystem;
-
-// Where a run keeps its records when not told: TMPDIR when set, else the memory-backed /dev/shm
-// when there is one, since every won game writes both files and flushes them to disk.
-fs::path ScratchBase() {
-    const char* Chosen = std::getenv("TMPDIR");
-    if (Chosen && *Chosen) return Chosen;
-    std::error_code Error;
-    if (fs::is_directory("/dev/shm", Error) && ::access("/dev/shm", W_OK | X_OK) == 0) return "/dev/shm";
-    return fs::temp_directory_path(Error);
-}
-
-// A records folder of the run's own, gone again at the end, so the player's files stay untouched.
-class TemporaryFolder {
-public:
-    TemporaryFolder() {
-        std::string Pattern = (ScratchBase() / "tarnwick-sim-XXXXXX").string();
-        if (::mkdtemp(Pattern.data())) Path = Pattern;
-    }
-    TemporaryFolder(const TemporaryFolder&) = delete;
-    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-    ~TemporaryFolder() {
-        std::error_code Ignored;
-        if (!Path.empty()) fs::remove_all(Path, Ignored);
-    }
-    fs::path Path;
-};
 
 struct FileCloser {
     void operator()(std::FILE* F) const { std::fclose(F); }
@@ -73,11 +45,7 @@ int VerifyLog(const fs::path& File) {
 }
 
 int PrintSignature() {
-    TemporaryFolder Scratch;
-    if (Scratch.Path.empty()) {
-        std::cerr << "tarnwick-sim: cannot make a temporary records folder\n";
-        return 2;
-    }
+    const ScratchFolder Scratch("tarnwick-sim");
     const SignatureResult Result = PlaySignature(Scratch.Path);
     if (!Result.Problem.empty()) {
         std::cerr << "tarnwick-sim: stopped: " << Result.Problem << "\n";
@@ -92,14 +60,12 @@ int PrintSignature() {
 }
 
 int Simulate(const Options& O) {
-    std::optional<TemporaryFolder> Scratch;
+    // Without a folder of its own the run keeps its records in a scratch folder, so the player's
+    // files stay untouched.
+    std::optional<ScratchFolder> Scratch;
     fs::path Records = O.RecordsFolder;
     if (Records.empty()) {
-        Scratch.emplace();
-        if (Scratch->Path.empty()) {
-            std::cerr << "tarnwick-sim: cannot make a temporary records folder\n";
-            return 2;
-        }
+        Scratch.emplace("tarnwick-sim");
         Records = Scratch->Path;
     } else {
         std::error_code Error;
@@ -171,6 +137,11 @@ int main(int Argc, char** Argv) {
         return 2;
     }
     if (!Parsed.Chosen.VerifyLog.empty()) return VerifyLog(Parsed.Chosen.VerifyLog);
-    if (Parsed.Chosen.Signature) return PrintSignature();
-    return Simulate(Parsed.Chosen);
+    try {
+        if (Parsed.Chosen.Signature) return PrintSignature();
+        return Simulate(Parsed.Chosen);
+    } catch (const std::system_error& Error) {
+        std::cerr << "tarnwick-sim: " << Error.what() << "\n";
+        return 2;
+    }
 }
