@@ -103,12 +103,9 @@ void FrmTable::BuildTable() {
     TableRoom->OnResize = [this] { FitToRoom(); };
     Room = TableRoom;
     setCentralWidget(Room);
+    // The table lets the room's dark blue show through, so no pixel is filled twice.
     Client = new QWidget(Room);
     Client->setObjectName(QStringLiteral("Table"));
-    Client->setAutoFillBackground(true);
-    QPalette Navy = Client->palette();
-    Navy.setColor(QPalette::Window, ToQColor(Colours::Navy));
-    Client->setPalette(Navy);
 
     // Created bottom to top: the felt, the trick piles, the cards, then names and frames.
     Shape1 = new FeltWidget(Client);

@@ -4,11 +4,13 @@
 // (name@2x.png, name@3x.png); wherever a picture is shown it comes from the smallest of these that
 // has at least as many pixels as the screen gives it, scaled down once to fit them exactly.
 
+#include <QImage>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
 
 #include <array>
+#include <vector>
 
 namespace tarnwick {
 
@@ -29,14 +31,15 @@ public:
     static constexpr int PileBack = 54;
 
     // The picture at exactly Logical size. Made when first asked for at a size and kept until
-    // asked for at another, so painting never scales a picture.
-    const QPixmap& At(int Picture, QSize Logical, qreal DevicePixelRatio);
+    // asked for at another, so painting never scales a picture. The sets read stay at hand, so a
+    // resize of the window reads no file it has read before.
+    const QImage& At(int Picture, QSize Logical, qreal DevicePixelRatio);
 
 private:
     struct Slot {
-        int Set = 0;
-        QPixmap Source;
-        QPixmap Drawn;
+        std::array<QImage, FinestPictureSet + 1> Sets;
+        std::vector<uchar> Memory;
+        QImage Drawn;
     };
     QString Folder;
     std::array<Slot, PileBack + 1> Slots;

@@ -57,7 +57,7 @@ bool PictureWidget::SetPicture(int Picture) {
 void PictureWidget::paintEvent(QPaintEvent*) {
     if (!Shown) return;
     QPainter P(this);
-    P.drawPixmap(0, 0, Pics.At(Shown, size(), devicePixelRatioF()));
+    P.drawImage(0, 0, Pics.At(Shown, size(), devicePixelRatioF()));
 }
 
 void PictureWidget::mousePressEvent(QMouseEvent* Event) {

@@ -294,15 +294,15 @@ private slots:
         QCOMPARE(PictureSetFor({71, 96}, {300, 400}), 3);
 
         Pictures Pics(Assets);
-        const QPixmap& Small = Pics.At(1, {43, 58}, 1.0);
+        const QImage& Small = Pics.At(1, {43, 58}, 1.0);
         QCOMPARE(Small.size(), QSize(43, 58));
         const qint64 Made = Small.cacheKey();
         QCOMPARE(Pics.At(1, {43, 58}, 1.0).cacheKey(), Made);
         for (const auto& [Ratio, File] :
              {std::pair{1.0, "card01.png"}, {2.0, "card01@2x.png"}, {3.0, "card01@3x.png"}}) {
-            const QPixmap& Exact = Pics.At(1, {71, 96}, Ratio);
+            const QImage& Exact = Pics.At(1, {71, 96}, Ratio);
             QCOMPARE(Exact.devicePixelRatio(), Ratio);
-            QCOMPARE(Exact.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+            QCOMPARE(Exact.convertToFormat(QImage::Format_ARGB32_Premultiplied),
                      QImage(Assets + QLatin1Char('/') + QLatin1String(File))
                          .convertToFormat(QImage::Format_ARGB32_Premultiplied));
         }
