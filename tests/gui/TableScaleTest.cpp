@@ -6,8 +6,10 @@
 #include "gui/FrmTable.h"
 #include "gui/Pictures.h"
 #include "gui/QtClock.h"
+#include "gui/TableWidgets.h"
 #include "play/HumanPlay.h"
 
+#include <QAction>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
@@ -276,6 +278,14 @@ private slots:
         // The room allowed for a title bar above the window.
         QVERIFY(Table->geometry().bottom() + 4 >= Screen.bottom() - 32 - 4);
         CompareLayout(Factor);
+        // The help window opens no larger than the screen.
+        for (QAction* Item : Table->findChildren<QAction*>())
+            if (Item->objectName() == QStringLiteral("MnuMain")) Item->trigger();
+        QWidget* Help = Find(QStringLiteral("FrmHelp"));
+        QTRY_VERIFY_WITH_TIMEOUT(Help->isVisible(), 2000);
+        QVERIFY(Help->width() <= Screen.width() && Help->height() <= Screen.height());
+        QVERIFY(Help->height() < Px(10092));
+        Help->hide();
         for (QLabel* Label : Find(QStringLiteral("Table"))->findChildren<QLabel*>()) {
             if (Label->wordWrap() || Label->text().isEmpty()) continue;
             const QFontMetrics Metrics(Label->font());
