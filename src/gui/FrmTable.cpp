@@ -15,7 +15,6 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QLabel>
-#include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
@@ -189,7 +188,7 @@ void FrmTable::FitToScreen() {
 
 void FrmTable::FitToRoom() {
     const TableScale Fitted(std::max(SmallestScale, TableScale::ToFit(Room->size())));
-    if (!(Fitted == Scale)) ScaleTo(Fitted);
+    if (Fitted != Scale) ScaleTo(Fitted);
     const QSize Table = Scale.TableSize();
     Client->setGeometry(
         QRect(QPoint((Room->width() - Table.width()) / 2, (Room->height() - Table.height()) / 2), Table));

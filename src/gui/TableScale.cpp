@@ -15,7 +15,8 @@ namespace {
 // borders are allowed for, so the framed window still fits.
 const QMargins LikelyFrame(4, 32, 4, 4);
 
-// Float error in Twips * Factor must not tip a size that is whole at the scale over to the next.
+// Float error in Pixels * Factor must not drop a lettering size that is whole at the scale to the
+// size below it.
 constexpr double Slack = 1e-9;
 
 } // namespace
@@ -37,7 +38,7 @@ QRect TableScale::Box(const Rect& R) const {
 }
 
 int TableScale::Length(double Twips) const {
-    return static_cast<int>(std::lround(Twips * Factor / TwipsPerPixel));
+    return Edge(Twips);
 }
 
 int TableScale::Pixels(int DesignedPixels) const {

@@ -140,7 +140,7 @@ void FrameWidget::Show(const FrameBox& Box, const TableScale& Scale) {
         update();
     }
     const TableScale Within = Scale.Inside(Box.Place);
-    if (Within.Y(Box.RuleTop) != RuleTop || !(Within == DrawnAt)) {
+    if (Within.Y(Box.RuleTop) != RuleTop || Within != DrawnAt) {
         RuleTop = Within.Y(Box.RuleTop);
         DrawnAt = Within;
         update();

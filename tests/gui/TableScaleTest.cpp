@@ -231,6 +231,18 @@ private slots:
             QCOMPARE(S.CardClicked, static_cast<int16_t>(K));
             ++Played;
         }
+        // The hand's results, small as they are, show every line whole.
+        QWidget* Results = Find(QStringLiteral("FramResults"));
+        QTRY_VERIFY_WITH_TIMEOUT(Results->isVisible(), 20000);
+        for (const char* Name : {"TxtPlayer", "TxtRodrick", "TxtDesmond", "TxtBeatrix"}) {
+            auto* Text = Find<QLabel>(QString::fromLatin1(Name));
+            QVERIFY(!Text->text().isEmpty());
+            const QRect Room = Text->contentsRect().adjusted(Text->margin(), Text->margin(), -Text->margin(),
+                                                             -Text->margin());
+            const QRect Needed = Text->fontMetrics().boundingRect(
+                Room, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, Text->text());
+            QVERIFY2(Room.contains(Needed), qPrintable(Text->text()));
+        }
     }
 
     void aResizeLeavesNoWidgetWhereItWas() {
