@@ -264,12 +264,15 @@ echo "New Game, then the wait for the player's bid:"
 Launch
 SleepUntil $((StartedUs + RssAfterSeconds * 1000000))
 Alive || Died "before New Game"
-# The Game menu, then its New Game item: without a window manager the F2 key never arrives.
-xdotool mousemove 27 9 click 1
+# The Game menu, then its New Game item: without a window manager the F2 key never arrives. The
+# window opens in the middle of the screen, so the clicks go where it lies.
+eval "$(xdotool search --onlyvisible --name '^Tarnwick$' getwindowgeometry --shell | grep -E '^[XY]=')"
+[[ -n ${X:-} && -n ${Y:-} ]] || Fail "cannot find the game's window"
+xdotool mousemove $((X + 27)) $((Y + 9)) click 1
 sleep 0.3
 Clicked=$(Now)
 DealTicks0=$(CpuTicks "$GamePid") DealNs0=$(CpuNs "$GamePid")
-xdotool mousemove 60 30 click 1 mousemove 1270 1010
+xdotool mousemove $((X + 60)) $((Y + 30)) click 1 mousemove 1270 1010
 SleepUntil $((Clicked + DealSeconds * 1000000))
 Alive || Died "during the deal and the bids"
 Ticks0=$(CpuTicks "$GamePid") Ns0=$(CpuNs "$GamePid") Wake0=$(Wakeups "$GamePid")

@@ -51,6 +51,8 @@ FrmHelp::FrmHelp(QWidget* Table) : QWidget(Table, Qt::Window) {
 }
 
 void FrmHelp::ShowHelp() {
+    // On a small screen the window opens as large as the screen allows; what lies beyond is not seen.
+    if (!isVisible()) resize(size().boundedTo(RoomOnScreen(this)));
     show();
     raise();
     activateWindow();

@@ -11,6 +11,7 @@
 #include <QSysInfo>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace tarnwick {
@@ -61,6 +62,25 @@ protected:
     }
 };
 
+// The 32-pixel logo from the smallest icon with as many pixels as the screen gives it.
+QPixmap Logo(const QString& AssetFolder, qreal Ratio) {
+    constexpr int Side = 32;
+    const int Device = static_cast<int>(std::lround(Side * Ratio));
+    const QDir Dir(AssetFolder);
+    QPixmap Read;
+    for (const int Size : {32, 64, 128}) {
+        const QPixmap Icon(Dir.filePath(QStringLiteral("icon-%1.png").arg(Size)));
+        if (Icon.isNull()) continue;
+        Read = Icon;
+        if (Size >= Device) break;
+    }
+    if (Read.isNull()) return Read;
+    if (Read.width() != Device)
+        Read = Read.scaled(Device, Device, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    Read.setDevicePixelRatio(Ratio);
+    return Read;
+}
+
 QLabel* NewLabel(QWidget* Parent, const char* Name, const QString& Text, const QFont& Font,
                  const QRect& Place) {
     auto* Label = new QLabel(Text, Parent);
@@ -107,15 +127,7 @@ FrmSplash::FrmSplash(QWidget* Table, const QString& AssetFolder)
     ImgLogo->setObjectName(QStringLiteral("imgLogo"));
     ImgLogo->setGeometry(Twips(480, 600, 1812, 2388));
     ImgLogo->setAlignment(Qt::AlignCenter);
-    const qreal Ratio = Table ? Table->devicePixelRatioF() : devicePixelRatioF();
-    const QDir Dir(AssetFolder);
-    QPixmap Logo;
-    if (Ratio > 1) {
-        Logo.load(Dir.filePath(QStringLiteral("icon-64.png")));
-        Logo.setDevicePixelRatio(2);
-    }
-    if (Logo.isNull()) Logo.load(Dir.filePath(QStringLiteral("icon-32.png")));
-    ImgLogo->setPixmap(Logo);
+    ImgLogo->setPixmap(Logo(AssetFolder, Table ? Table->devicePixelRatioF() : devicePixelRatioF()));
 
     LblProductName = NewLabel(Frame1, "lblProductName", QStringLiteral("Tarnwick"),
                               SplashFont("Times New Roman", 53), Twips(2916, 1440, 3228, 732));

@@ -14,8 +14,8 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QLabel>
-#include <QLayout>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 
 #include <algorithm>
@@ -26,14 +26,13 @@ namespace tarnwick {
 FrmTable::FrmTable(const QString& AssetFolder, std::filesystem::path RecordsFolder, uint64_t Seed,
                    std::unique_ptr<TableClock> GivenTime)
     : AssetFolder(AssetFolder), Time(GivenTime ? std::move(GivenTime) : std::make_unique<QtClock>()),
-      Sounds(AssetFolder), Pics(AssetFolder, qApp->devicePixelRatio()),
+      Sounds(AssetFolder), Pics(AssetFolder),
       TheGame(std::make_unique<Game>(*Time, Sounds, Seed, std::move(RecordsFolder))) {
     setWindowTitle(QString::fromStdString(TheGame->View.WindowCaption));
     TheGame->Steps.SetAfterEachStep([this] { Render(); });
+    MsgBox = new MFormDeluxe(this, *TheGame, AssetFolder, [this] { Render(); });
     BuildMenus();
     BuildTable();
-    MsgBox = new MFormDeluxe(this, *TheGame, AssetFolder, [this] { Render(); });
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 FrmTable::~FrmTable() {
@@ -95,28 +94,27 @@ void FrmTable::BuildMenus() {
 
 void FrmTable::BuildTable() {
     DisplayModel& V = TheGame->View;
-    Client = new QWidget(this);
+    auto* TableRoom = new RoomWidget(this);
+    TableRoom->setObjectName(QStringLiteral("Room"));
+    TableRoom->setMinimumSize(TableScale(SmallestScale).TableSize());
+    TableRoom->OnResize = [this] { FitToRoom(); };
+    Room = TableRoom;
+    setCentralWidget(Room);
+    // The table lets the room's dark blue show through, so no pixel is filled twice.
+    Client = new QWidget(Room);
     Client->setObjectName(QStringLiteral("Table"));
-    Client->setFixedSize(Px(ClientWidth), Px(ClientHeight));
-    Client->setAutoFillBackground(true);
-    QPalette Navy = Client->palette();
-    Navy.setColor(QPalette::Window, ToQColor(Colours::Navy));
-    Client->setPalette(Navy);
-    setCentralWidget(Client);
 
     // Created bottom to top: the felt, the trick piles, the cards, then names and frames.
     Shape1 = new FeltWidget(Client);
     Shape1->setObjectName(QStringLiteral("Shape1"));
-    Shape1->setGeometry(PxRect(V.Shape1));
 
     const std::array<const char*, SeatCount> PileNames = {"ImgBackP", "ImgBackWest", "ImgBackNorth",
                                                           "ImgBackEast"};
     for (uint8_t Seat = 0; Seat < SeatCount; ++Seat) {
         for (size_t K = 1; K <= 13; ++K) {
-            auto* Back = new PictureWidget(Client);
+            auto* Back = new PictureWidget(Client, Pics);
             Back->setObjectName(QStringLiteral("%1%2").arg(QString::fromLatin1(PileNames[Seat])).arg(K));
-            Back->setGeometry(PxRect(V.Pile(Seat)[K].Place));
-            Back->SetPicture(&Pics.PileBack());
+            Back->SetPicture(Pictures::PileBack);
             Piles[Seat][K] = Back;
         }
         const std::array<const char*, SeatCount> Whose = {"Your", "Rodrick's", "Desmond's", "Beatrix's"};
@@ -124,9 +122,8 @@ void FrmTable::BuildTable() {
     }
 
     for (size_t K = 1; K <= CardCount; ++K) {
-        auto* Card = new PictureWidget(Client);
+        auto* Card = new PictureWidget(Client, Pics);
         Card->setObjectName(QStringLiteral("Cds%1").arg(K));
-        Card->resize(Px(CardWidth), Px(CardHeight));
         Card->OnClick = [this, K] { Clicked({Element::Card, static_cast<int>(K)}); };
         OfferClick(
             Card, QAccessible::Graphic, [Card] { Card->OnClick(); },
@@ -171,10 +168,55 @@ void FrmTable::BuildTable() {
     for (auto& [Box, Frame] : Frames)
         Frame->raise();
     BuildStatusBar();
+    ScaleTo(Scale);
+}
+
+void FrmTable::FitToScreen() {
+    const QSize Bars(0, menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+    const double Fits = TableScale::ToFit(RoomOnScreen(this) - Bars);
+    const TableScale Opening(std::clamp(Fits, SmallestScale, 1.0));
+    resize(Opening.TableSize() + Bars);
+    ScaleTo(Opening);
+    if (!screen()) return;
+    const QRect Available = screen()->availableGeometry();
+    const QSize Framed = size().grownBy(FrameAround(this));
+    move(Available.left() + std::max(0, (Available.width() - Framed.width()) / 2),
+         Available.top() + std::max(0, (Available.height() - Framed.height()) / 2));
+}
+
+void FrmTable::FitToRoom() {
+    const TableScale Fitted(std::max(SmallestScale, TableScale::ToFit(Room->size())));
+    if (Fitted != Scale) ScaleTo(Fitted);
+    const QSize Table = Scale.TableSize();
+    Client->setGeometry(
+        QRect(QPoint((Room->width() - Table.width()) / 2, (Room->height() - Table.height()) / 2), Table));
+    if (MsgBox->isVisible()) CentreOverTable(MsgBox);
+}
+
+void FrmTable::ScaleTo(const TableScale& NewScale) {
+    Scale = NewScale;
+    DisplayModel& V = TheGame->View;
+    Client->resize(Scale.TableSize());
+    Shape1->setGeometry(Scale.Box(V.Shape1));
+    const QSize PileSize(Scale.Length(V.ImgBackP[1].Place.Width), Scale.Length(V.ImgBackP[1].Place.Height));
+    for (uint8_t Seat = 0; Seat < SeatCount; ++Seat)
+        for (size_t K = 1; K <= 13; ++K) {
+            const Rect& Place = V.Pile(Seat)[K].Place;
+            Piles[Seat][K]->setGeometry(QRect(Scale.At(Place.Left, Place.Top), PileSize));
+        }
+    // Cards all have the one size, so each picture is made once for a scale.
+    for (size_t K = 1; K <= CardCount; ++K)
+        Cds[K]->resize(Scale.Length(CardWidth), Scale.Length(CardHeight));
+    MsgBox->SetScale(Scale);
+    Render();
+}
+
+void FrmTable::moveEvent(QMoveEvent* Event) {
+    QMainWindow::moveEvent(Event);
+    if (MsgBox->isVisible()) CentreOverTable(MsgBox);
 }
 
 void FrmTable::BuildStatusBar() {
-
     statusBar()->setSizeGripEnabled(false);
     StatusPanel1 = new QLabel(this);
     StatusPanel1->setObjectName(QStringLiteral("StatusPanel1"));
@@ -185,10 +227,14 @@ void FrmTable::BuildStatusBar() {
     StatusPanel2->setToolTip(QString::fromLatin1(StatusPanel2ToolTip));
     StatusPanel1->setAccessibleDescription(StatusPanel1->toolTip());
     StatusPanel2->setAccessibleDescription(StatusPanel2->toolTip());
+    // The panels keep the table's lettering at its designed size whatever the table's scale.
     for (QLabel* Panel : {StatusPanel1, StatusPanel2}) {
         Panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         Panel->setTextFormat(Qt::PlainText);
+        Panel->setFont(TableFont());
     }
+    // A long message is cut at the window's edge rather than hold the window wide.
+    StatusPanel2->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     statusBar()->addWidget(StatusPanel1);
     statusBar()->addWidget(StatusPanel2, 1);
     Announcer = new StatusAnnouncer(statusBar());
@@ -222,6 +268,7 @@ void FrmTable::SyncQuit() {
 }
 
 void FrmTable::Start() {
+    FitToScreen();
     show();
     Render();
     TheGame->Steps.Run(Form_Load(*TheGame));
@@ -234,13 +281,13 @@ void FrmTable::RenderCards() {
     for (size_t K = 1; K <= CardCount; ++K) {
         const CardBox& Box = V.Cds[K];
         PictureWidget* Card = Cds[K];
-        if (Card->SetPicture(&Pics.Card(Box.Picture)))
+        if (Card->SetPicture(Box.Picture))
             // Read as "Queen of Hearts", without the wide spacing of the names on the table.
             Card->setAccessibleName(
                 Box.Picture == BackPicture
                     ? QStringLiteral("Card, face down")
                     : QString::fromStdString(TheGame->State.Deck[Box.Picture].FullName).simplified());
-        const QPoint At(Px(Box.Left), Px(Box.Top));
+        const QPoint At = Scale.At(Box.Left, Box.Top);
         if (Card->pos() != At) Card->move(At);
         Card->setVisible(Box.Visible && V.CardBoxesCreated);
         Restack = Restack || StackedZOrder[K] != Box.ZOrder;
@@ -271,12 +318,15 @@ void FrmTable::Render() {
     for (uint8_t Seat = 0; Seat < SeatCount; ++Seat)
         RenderPile(V.Pile(Seat), Piles[Seat]);
     RenderCards();
+    auto ScaleIn = [this, &V](FrameId In) {
+        return In == FrameId::None ? Scale : Scale.Inside(V.Frame(In).Place);
+    };
     for (auto& [Box, Frame] : Frames)
-        Frame->Show(*Box);
+        Frame->Show(*Box, Scale);
     for (auto& [Box, Label] : Labels)
-        Label->Show(*Box);
+        Label->Show(*Box, ScaleIn(Box->In));
     for (auto& [Box, Button] : Buttons)
-        Button->Show(*Box);
+        Button->Show(*Box, ScaleIn(Box->In));
     Announcer->Show({{StatusPanel1, QString::fromStdString(V.StatusPanel1)},
                      {StatusPanel2, QString::fromStdString(V.StatusPanel2)}});
     for (auto [Menu, Enabled] : {std::pair{MnuGame, V.MnuGameEnabled}, std::pair{MnuHelp, V.MnuHelpEnabled},

@@ -5,6 +5,7 @@
 #include "gui/Pictures.h"
 #include "gui/QtClock.h"
 #include "gui/QtSpeaker.h"
+#include "gui/TableScale.h"
 #include "state/Game.h"
 
 #include <QMainWindow>
@@ -46,11 +47,24 @@ public:
 
     Game& GameAtTable() { return *TheGame; }
 
+    // The scale the table is drawn at: 1 at its designed size.
+    const TableScale& Scaled() const { return Scale; }
+    // Below this the table's texts would no longer be readable.
+    static constexpr double SmallestScale = 0.5;
+
 public slots:
     // Shows whatever the game changed since the last call.
     void Render();
 
+protected:
+    void moveEvent(QMoveEvent* Event) override;
+
 private:
+    // The largest scale up to the designed one at which the window fits its screen, centred there.
+    void FitToScreen();
+    // Draws the table as large as its room allows, in the middle of it.
+    void FitToRoom();
+    void ScaleTo(const TableScale& NewScale);
     void BuildMenus();
     QAction* AddCommand(QMenu* Menu, const char* Name, const char* Caption, Element Command,
                         QKeySequence Shortcut = {});
@@ -70,6 +84,9 @@ private:
     Pictures Pics;
     std::unique_ptr<Game> TheGame;
 
+    TableScale Scale;
+    // The window's client area, the table in its middle, any spare room around it dark blue.
+    QWidget* Room = nullptr;
     QWidget* Client = nullptr;
     FeltWidget* Shape1 = nullptr;
     std::array<PictureWidget*, CardCount + 1> Cds{};

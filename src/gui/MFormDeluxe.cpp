@@ -31,13 +31,16 @@ constexpr Rgb CaptionYellow{255, 255, 0};
 constexpr Rgb Light{240, 240, 240};
 constexpr Rgb Dark{128, 128, 128};
 
+// The pictures beside the message were drawn 32 pixels square.
+constexpr int MessagePicturePixels = 32;
+
 // One line of the message takes 240 twips, whatever font stands in for the one the box was
 // drawn with, so a one-line message always gives the box its designed height.
-constexpr int MessageLinePitch = 20;
+constexpr double MessageLineTwips = 240;
 
-QFont MessageFont() {
+QFont MessageFont(const TableScale& Scale) {
     QFont F(QStringLiteral("Segoe UI"));
-    F.setPixelSize(14);
+    F.setPixelSize(Scale.FontPixels(14));
     F.setBold(true);
     return F;
 }
@@ -59,15 +62,17 @@ bool SameQuestion(const MessageBoxModel& A, const MessageBoxModel& B) {
 // The message: green words wrapped at the box's width, a fixed pitch apart.
 class MsgText final : public QLabel {
 public:
-    explicit MsgText(QWidget* Parent) : QLabel(Parent) {
-        setTextFormat(Qt::PlainText);
-        setFont(MessageFont());
+    explicit MsgText(QWidget* Parent) : QLabel(Parent) { setTextFormat(Qt::PlainText); }
+
+    void SetScale(const TableScale& Scale) {
+        setFont(MessageFont(Scale));
+        Pitch = Scale.Length(MessageLineTwips);
     }
 
     // How many lines the message needs at the given width.
     int Lines(int Width) {
         QTextLayout Layout(Shaped(), font(), this);
-        return std::max(1, LayOutLines(Layout, Width));
+        return std::max(1, LayOutLines(Layout, Width, Pitch));
     }
 
 protected:
@@ -76,11 +81,13 @@ protected:
         P.fillRect(rect(), ToQColor(BoxBack));
         P.setPen(ToQColor(MessageGreen));
         QTextLayout Layout(Shaped(), font(), this);
-        LayOutLines(Layout, width());
+        LayOutLines(Layout, width(), Pitch);
         Layout.draw(&P, QPointF(0, 0));
     }
 
 private:
+    int Pitch = 20;
+
     // Line breaks written into the message stay line breaks.
     QString Shaped() const {
         QString Text = text();
@@ -89,7 +96,7 @@ private:
         return Text;
     }
 
-    static int LayOutLines(QTextLayout& Layout, int Width) {
+    static int LayOutLines(QTextLayout& Layout, int Width, int Pitch) {
         QTextOption Option(Qt::AlignLeft);
         Option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
         Layout.setTextOption(Option);
@@ -97,8 +104,8 @@ private:
         int Count = 0;
         for (QTextLine Line = Layout.createLine(); Line.isValid(); Line = Layout.createLine()) {
             Line.setLineWidth(Width);
-            const double Centring = std::floor((MessageLinePitch - Line.height()) / 2);
-            Line.setPosition(QPointF(0, Count * MessageLinePitch + std::max(0.0, Centring)));
+            const double Centring = std::floor((Pitch - Line.height()) / 2);
+            Line.setPosition(QPointF(0, Count * Pitch + std::max(0.0, Centring)));
             ++Count;
         }
         Layout.endLayout();
@@ -113,7 +120,6 @@ class MsgCaption final : public QLabel {
 public:
     explicit MsgCaption(QWidget* Parent) : QLabel(Parent) {
         setTextFormat(Qt::PlainText);
-        setFont(TableFont(14));
         setAlignment(Qt::AlignCenter);
         SetColours(this, ButtonOrange, CaptionYellow);
     }
@@ -181,7 +187,6 @@ MFormDeluxe::MFormDeluxe(QWidget* Table, Game& G, QString AssetFolder, std::func
     Label3 = new QLabel(this);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setTextFormat(Qt::PlainText);
-    Label3->setFont(TableFont(16));
     Label3->setFrameStyle(QFrame::Box | QFrame::Plain);
     Label3->setLineWidth(1);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -232,18 +237,26 @@ void MFormDeluxe::Sync() {
     }
 }
 
-void MFormDeluxe::LayOut(const MessageBoxModel& Box) {
-    Label2->setText(QString::fromStdString(Box.Prompt));
-    const int MessageLines = Label2->Lines(Px(MsgBoxMessageWidth));
-    const MsgBoxGeometry L = LayOutMsgBox(Box, MessageLines * MessageLinePitch * TwipsPerPixel);
+void MFormDeluxe::SetScale(const TableScale& TableAt) {
+    if (TableAt == Scale) return;
+    Scale = TableAt;
+    if (isVisible() && Shown) LayOut(*Shown);
+}
 
-    setFixedSize(Px(L.Width), Px(L.Height));
-    Label3->setGeometry(PxRect(L.TitleStrip));
+void MFormDeluxe::LayOut(const MessageBoxModel& Box) {
+    Label3->setFont(Scale.Font(16));
+    Label2->SetScale(Scale);
+    Label2->setText(QString::fromStdString(Box.Prompt));
+    const int MessageLines = Label2->Lines(Scale.Length(MsgBoxMessageWidth));
+    const MsgBoxGeometry L = LayOutMsgBox(Box, MessageLines * MessageLineTwips);
+
+    setFixedSize(Scale.Box({0, 0, L.Width, L.Height}).size());
+    Label3->setGeometry(Scale.Box(L.TitleStrip));
     Label3->setText(QString::fromStdString(Box.Title));
     setAccessibleName(Label3->text().trimmed());
     setAccessibleDescription(Label2->text());
-    Label2->setGeometry(PxRect(L.Message));
-    Picture1->setGeometry(PxRect(L.Picture));
+    Label2->setGeometry(Scale.Box(L.Message));
+    Picture1->setGeometry(Scale.Box(L.Picture));
     const QPixmap Drawn = Picture(Box.PictureNo);
     if (Drawn.isNull())
         Picture1->clear();
@@ -251,7 +264,8 @@ void MFormDeluxe::LayOut(const MessageBoxModel& Box) {
         Picture1->setPixmap(Drawn);
     for (size_t I = 0; I < Pic1.size(); ++I) {
         MsgButton* Button = Pic1[I];
-        Button->setGeometry(PxRect(L.Buttons[I]));
+        Button->setGeometry(Scale.Box(L.Buttons[I]));
+        Button->Caption->setFont(Scale.Font());
         Button->Caption->setText(QString::fromStdString(Box.Captions[I]));
         Button->SetPressed(false);
         Button->setVisible(L.ButtonShown[I]);
@@ -270,7 +284,8 @@ void MFormDeluxe::Answer(int Index) {
 
 QPixmap MFormDeluxe::Picture(int PictureNo) const {
     const qreal Ratio = parentWidget() ? parentWidget()->devicePixelRatioF() : devicePixelRatioF();
-    return LoadPicture(AssetFolder, QStringLiteral("msgpic%1").arg(PictureNo), Ratio);
+    const int Side = Scale.Pixels(MessagePicturePixels);
+    return LoadPicture(AssetFolder, QStringLiteral("msgpic%1").arg(PictureNo), QSize(Side, Side), Ratio);
 }
 
 void MFormDeluxe::reject() {}
@@ -283,13 +298,13 @@ void MFormDeluxe::keyPressEvent(QKeyEvent* Event) {
 void MFormDeluxe::paintEvent(QPaintEvent*) {
     QPainter P(this);
     P.fillRect(rect(), ToQColor(BoxBack));
-    const double W = width() * TwipsPerPixel, H = height() * TwipsPerPixel;
-    const int Left = Px(15), Top = Px(15), Right = Px(W - 30), Bottom = Px(H - 30);
+    const double W = width() * TwipsPerPixel / Scale.Factor, H = height() * TwipsPerPixel / Scale.Factor;
+    const int Left = Scale.X(15), Top = Scale.Y(15), Right = Scale.X(W - 30), Bottom = Scale.Y(H - 30);
     P.setPen(ToQColor(Light));
     P.drawRect(Left, Top, Right - Left, Bottom - Top);
     P.setPen(ToQColor(Dark));
     P.drawLine(Left, Bottom, Right, Bottom);
-    P.drawLine(Right, Bottom, Right, Px(30));
+    P.drawLine(Right, Bottom, Right, Scale.Y(30));
 }
 
 } // namespace tarnwick

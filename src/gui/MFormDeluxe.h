@@ -3,6 +3,7 @@
 // and one to three orange buttons. It shows whatever question the game has put in its display
 // model and hands the clicked button back to the game; it never decides anything itself.
 
+#include "gui/TableScale.h"
 #include "state/Game.h"
 
 #include <QDialog>
@@ -31,6 +32,9 @@ public:
     // changed, so the table can call it after every step.
     void Sync();
 
+    // The box grows and shrinks with the table; a box that is up is laid out again at once.
+    void SetScale(const TableScale& TableAt);
+
 public slots:
     // Only a click on a caption answers the box: Escape and closing do nothing.
     void reject() override;
@@ -47,6 +51,7 @@ private:
     Game& G;
     QString AssetFolder;
     std::function<void()> AfterAnswer;
+    TableScale Scale;
     // The question as last laid out, to tell a new question from the one already shown.
     std::optional<MessageBoxModel> Shown;
 

@@ -1,5 +1,7 @@
 #include "gui/TableWidgets.h"
 
+#include "gui/Pictures.h"
+
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
@@ -12,7 +14,7 @@
 namespace tarnwick {
 
 int Px(double Twips) {
-    return static_cast<int>(std::lround(Twips / TwipsPerPixel));
+    return TableScale().Length(Twips);
 }
 
 QRect PxRect(const Rect& R) {
@@ -21,13 +23,6 @@ QRect PxRect(const Rect& R) {
 
 QColor ToQColor(Rgb C) {
     return QColor(C.R, C.G, C.B);
-}
-
-QFont TableFont(int PixelSize) {
-    QFont F(QStringLiteral("Times New Roman"));
-    F.setPixelSize(PixelSize);
-    F.setBold(true);
-    return F;
 }
 
 void CentreOverTable(QWidget* Box) {
@@ -46,23 +41,23 @@ void CentreOverTable(QWidget* Box) {
     Box->move(Place.topLeft());
 }
 
-PictureWidget::PictureWidget(QWidget* Parent) : QWidget(Parent) {
+PictureWidget::PictureWidget(QWidget* Parent, Pictures& Pics) : QWidget(Parent), Pics(Pics) {
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     hide();
 }
 
-bool PictureWidget::SetPicture(const QPixmap* Picture) {
+bool PictureWidget::SetPicture(int Picture) {
     if (Picture == Shown) return false;
     Shown = Picture;
     update();
     return true;
 }
 
+// The picture comes made to the widget's size in screen pixels, so it is drawn pixel for pixel.
 void PictureWidget::paintEvent(QPaintEvent*) {
     if (!Shown) return;
     QPainter P(this);
-    P.setRenderHint(QPainter::SmoothPixmapTransform);
-    P.drawPixmap(rect(), *Shown);
+    P.drawImage(0, 0, Pics.At(Shown, size(), devicePixelRatioF()));
 }
 
 void PictureWidget::mousePressEvent(QMouseEvent* Event) {
@@ -75,7 +70,7 @@ LabelWidget::LabelWidget(QWidget* Parent) : QLabel(Parent) {
     setTextFormat(Qt::PlainText);
 }
 
-void LabelWidget::Show(const LabelBox& Box) {
+void LabelWidget::Show(const LabelBox& Box, const TableScale& Scale) {
     const QString Text = QString::fromStdString(Box.Caption);
     if (text() != Text) setText(Text);
     if (Box.Back != Back || Box.Fore != Fore) {
@@ -95,12 +90,15 @@ void LabelWidget::Show(const LabelBox& Box) {
     if (wordWrap() != Wraps) {
         setWordWrap(Wraps);
         setFrameStyle(Wraps ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
-        setMargin(Wraps ? 3 : 0);
     }
+    const int Margin = Wraps ? std::max(1, Scale.Pixels(3)) : 0;
+    if (margin() != Margin) setMargin(Margin);
+    const QFont Font = Scale.Font();
+    if (font() != Font) setFont(Font);
     setAlignment(Box.Centred ? Qt::AlignCenter
                  : Wraps     ? Qt::AlignLeft | Qt::AlignTop
                              : Qt::AlignLeft | Qt::AlignVCenter);
-    QRect Place = PxRect(Box.Place);
+    QRect Place = Scale.Box(Box.Place);
     if (Box.GrowsToFit) Place.setWidth(std::max(Place.width(), fontMetrics().horizontalAdvance(Text) + 4));
     if (geometry() != Place) setGeometry(Place);
     if (Box.Click) setCursor(Qt::PointingHandCursor);
@@ -116,12 +114,14 @@ ButtonWidget::ButtonWidget(QWidget* Parent) : QPushButton(Parent) {
     setCursor(Qt::PointingHandCursor);
 }
 
-void ButtonWidget::Show(const LabelBox& Box) {
+void ButtonWidget::Show(const LabelBox& Box, const TableScale& Scale) {
     const QString Text = QString::fromStdString(Box.Caption);
     if (text() != Text) setText(Text);
     const QString Tip = QString::fromStdString(Box.ToolTip);
     if (toolTip() != Tip) setToolTip(Tip);
-    const QRect Place = PxRect(Box.Place);
+    const QFont Font = Scale.Font();
+    if (font() != Font) setFont(Font);
+    const QRect Place = Scale.Box(Box.Place);
     if (geometry() != Place) setGeometry(Place);
     setVisible(Box.Visible);
 }
@@ -130,7 +130,7 @@ FrameWidget::FrameWidget(QWidget* Parent) : QWidget(Parent) {
     hide();
 }
 
-void FrameWidget::Show(const FrameBox& Box) {
+void FrameWidget::Show(const FrameBox& Box, const TableScale& Scale) {
     const QString Text = QString::fromStdString(Box.Caption);
     if (accessibleName() != Text) setAccessibleName(Text);
     if (Text != Caption || Box.Back != Back || Box.Fore != Fore) {
@@ -139,13 +139,15 @@ void FrameWidget::Show(const FrameBox& Box) {
         Fore = Box.Fore;
         update();
     }
-    if (Px(Box.RuleTop) != RuleTop) {
-        RuleTop = Px(Box.RuleTop);
+    const TableScale Within = Scale.Inside(Box.Place);
+    if (Within.Y(Box.RuleTop) != RuleTop || Within != DrawnAt) {
+        RuleTop = Within.Y(Box.RuleTop);
+        DrawnAt = Within;
         update();
     }
     const QString Tip = QString::fromStdString(Box.ToolTip);
     if (toolTip() != Tip) setToolTip(Tip);
-    const QRect Place = PxRect(Box.Place);
+    const QRect Place = Scale.Box(Box.Place);
     if (geometry() != Place) setGeometry(Place);
     const bool Appears = Box.Visible && !isVisible();
     setVisible(Box.Visible);
@@ -158,30 +160,33 @@ void FrameWidget::Show(const FrameBox& Box) {
 void FrameWidget::paintEvent(QPaintEvent*) {
     QPainter P(this);
     P.fillRect(rect(), ToQColor(Back));
-    P.setFont(TableFont());
+    P.setFont(DrawnAt.Font());
     const QFontMetrics Metrics(P.font());
     const int Line = Metrics.height() / 2;
     const QRect Border = rect().adjusted(1, Line, -2, -2);
-    const int CaptionWidth = Caption.isEmpty() ? 0 : Metrics.horizontalAdvance(Caption) + 6;
+    // The caption's gap and indent, and the rule's ends, keep their proportions at every scale.
+    const int Gap = DrawnAt.Pixels(3), Indent = DrawnAt.Pixels(6), RuleEnd = DrawnAt.Pixels(4);
+    const int CaptionWidth = Caption.isEmpty() ? 0 : Metrics.horizontalAdvance(Caption) + 2 * Gap;
     // An etched line: a dark stroke with a light one beside it, broken where the caption sits.
     for (const auto& [Offset, Colour] :
          {std::pair{0, QColor(0, 0, 0, 160)}, std::pair{1, QColor(255, 255, 255, 90)}}) {
         P.setPen(Colour);
         const QRect R = Border.translated(Offset, Offset);
-        P.drawLine(R.left(), R.top(), R.left() + 6, R.top());
-        P.drawLine(R.left() + 6 + CaptionWidth, R.top(), R.right(), R.top());
+        P.drawLine(R.left(), R.top(), R.left() + Indent, R.top());
+        P.drawLine(R.left() + Indent + CaptionWidth, R.top(), R.right(), R.top());
         P.drawLine(R.right(), R.top(), R.right(), R.bottom());
         P.drawLine(R.right(), R.bottom(), R.left(), R.bottom());
         P.drawLine(R.left(), R.bottom(), R.left(), R.top());
     }
     if (RuleTop > 0) {
         P.setPen(QColor(0, 0, 0, 160));
-        P.drawLine(Border.left() + 4, RuleTop, Border.right() - 4, RuleTop);
+        P.drawLine(Border.left() + RuleEnd, RuleTop, Border.right() - RuleEnd, RuleTop);
         P.setPen(QColor(255, 255, 255, 90));
-        P.drawLine(Border.left() + 4, RuleTop + 1, Border.right() - 4, RuleTop + 1);
+        P.drawLine(Border.left() + RuleEnd, RuleTop + 1, Border.right() - RuleEnd, RuleTop + 1);
     }
     P.setPen(ToQColor(Fore));
-    P.drawText(QRect(9, 0, CaptionWidth, Metrics.height()), Qt::AlignLeft | Qt::AlignVCenter, Caption);
+    P.drawText(QRect(Indent + Gap, 0, CaptionWidth, Metrics.height()), Qt::AlignLeft | Qt::AlignVCenter,
+               Caption);
 }
 
 FeltWidget::FeltWidget(QWidget* Parent) : QWidget(Parent) {
@@ -193,6 +198,17 @@ void FeltWidget::paintEvent(QPaintEvent*) {
     P.fillRect(rect(), ToQColor(Colours::Felt));
     P.setPen(QPen(ToQColor(Colours::Rim), 1));
     P.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+RoomWidget::RoomWidget(QWidget* Parent) : QWidget(Parent) {
+    setAutoFillBackground(true);
+    QPalette Navy = palette();
+    Navy.setColor(QPalette::Window, ToQColor(Colours::Navy));
+    setPalette(Navy);
+}
+
+void RoomWidget::resizeEvent(QResizeEvent*) {
+    if (OnResize) OnResize();
 }
 
 } // namespace tarnwick

@@ -2,6 +2,7 @@
 // The widgets that draw the table's elements. Each shows one element of the display model and
 // reports clicks; none of them knows the rules of the game.
 
+#include "gui/TableScale.h"
 #include "table/DisplayModel.h"
 
 #include <QFrame>
@@ -14,21 +15,21 @@
 
 namespace tarnwick {
 
-// The game's layout is in twips; at 120 dots per inch twelve of them make a pixel.
-inline constexpr double TwipsPerPixel = 12.0;
+// Twips to pixels at the designed scale, for the windows that keep their size.
 int Px(double Twips);
 QRect PxRect(const Rect& R);
 QColor ToQColor(Rgb C);
-QFont TableFont(int PixelSize = 14);
 // Puts a box that asks or tells something in the middle of the table window, on the table's screen.
 void CentreOverTable(QWidget* Box);
+
+class Pictures;
 
 class PictureWidget : public QWidget {
     Q_OBJECT
 public:
-    explicit PictureWidget(QWidget* Parent);
+    PictureWidget(QWidget* Parent, Pictures& Pics);
     // True when the picture changed.
-    bool SetPicture(const QPixmap* Picture);
+    bool SetPicture(int Picture);
     std::function<void()> OnClick;
 
 protected:
@@ -36,14 +37,15 @@ protected:
     void mousePressEvent(QMouseEvent* Event) override;
 
 private:
-    const QPixmap* Shown = nullptr;
+    Pictures& Pics;
+    int Shown = 0;
 };
 
 class LabelWidget : public QLabel {
     Q_OBJECT
 public:
     explicit LabelWidget(QWidget* Parent);
-    void Show(const LabelBox& Box);
+    void Show(const LabelBox& Box, const TableScale& Scale);
     std::function<void()> OnClick;
 
 protected:
@@ -57,7 +59,7 @@ class ButtonWidget : public QPushButton {
     Q_OBJECT
 public:
     explicit ButtonWidget(QWidget* Parent);
-    void Show(const LabelBox& Box);
+    void Show(const LabelBox& Box, const TableScale& Scale);
 };
 
 // A captioned frame: the caption sits in the gap of an etched border along the top.
@@ -65,7 +67,7 @@ class FrameWidget : public QWidget {
     Q_OBJECT
 public:
     explicit FrameWidget(QWidget* Parent);
-    void Show(const FrameBox& Box);
+    void Show(const FrameBox& Box, const TableScale& Scale);
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -75,6 +77,7 @@ private:
     Rgb Back, Fore;
     int RuleTop = 0;
     uint32_t Raised = 0;
+    TableScale DrawnAt;
 };
 
 // The green table with its brown rim.
@@ -85,6 +88,17 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
+};
+
+// The window's client area, in which the table sits; tells when the window has resized it.
+class RoomWidget : public QWidget {
+    Q_OBJECT
+public:
+    explicit RoomWidget(QWidget* Parent);
+    std::function<void()> OnResize;
+
+protected:
+    void resizeEvent(QResizeEvent*) override;
 };
 
 } // namespace tarnwick

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QTest>
 
+#include <cmath>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -21,6 +22,12 @@
 using namespace tarnwick;
 
 namespace {
+
+// Where a box of the designed layout lies in pixels: each of its edges on the nearest pixel.
+QRect Edges(double Left, double Top, double Width, double Height) {
+    auto Pixel = [](double Twips) { return static_cast<int>(std::lround(Twips / 12)); };
+    return QRect(QPoint(Pixel(Left), Pixel(Top)), QPoint(Pixel(Left + Width) - 1, Pixel(Top + Height) - 1));
+}
 
 Question NewGameQuestion(std::string Prompt) {
     return Question{std::move(Prompt), {"Yes Please", "Ooops - No", ""}, 1, "SEE YOU!"};
@@ -106,13 +113,13 @@ private slots:
         QCOMPARE(Played, QStringLiteral("ringout.wav"));
 
         QCOMPARE(Find<QLabel>("Label3")->text(), QStringLiteral("   SEE YOU!"));
-        QCOMPARE(Find("Label3")->geometry(), QRect(Px(45), Px(60), Px(4410), Px(300)));
+        QCOMPARE(Find("Label3")->geometry(), Edges(45, 60, 4410, 300));
         QCOMPARE(Find<QLabel>("Label2")->text(), QStringLiteral("Ann Leave?"));
-        QCOMPARE(Find("Label2")->geometry(), QRect(Px(90), Px(450), Px(3375), 20));
-        QCOMPARE(Find("Picture1")->geometry(), QRect(Px(3870), Px(690 - 255), Px(510), Px(510)));
+        QCOMPARE(Find("Label2")->geometry(), Edges(90, 450, 3375, 240));
+        QCOMPARE(Find("Picture1")->geometry(), Edges(3870, 690 - 255, 510, 510));
         QVERIFY(!Find("Pic1_2")->isVisible());
-        QCOMPARE(Find("Pic1_0")->geometry(), QRect(Px(952), Px(990), Px(1275), Px(300)));
-        QCOMPARE(Find("Pic1_1")->geometry(), QRect(Px(2273), Px(990), Px(1275), Px(300)));
+        QCOMPARE(Find("Pic1_0")->geometry(), Edges(952, 990, 1275, 300));
+        QCOMPARE(Find("Pic1_1")->geometry(), Edges(2273, 990, 1275, 300));
         QCOMPARE(Find<QLabel>("Label1_0")->text(), QStringLiteral("Yes Please"));
         QCOMPARE(Find<QLabel>("Label1_1")->text(), QStringLiteral("Ooops - No"));
     }
@@ -197,7 +204,7 @@ private slots:
         QVERIFY(Green > 20);
 
         const QPoint B = Find("Pic1_0")->pos();
-        const int Right = Px(1275) - 1, Bottom = Px(300) - 1;
+        const int Right = Find("Pic1_0")->width() - 1, Bottom = Find("Pic1_0")->height() - 1;
         QCOMPARE(At(Look, B.x(), B.y() + 10), Light);
         QCOMPARE(At(Look, B.x() + 50, B.y() + Bottom), Dark);
         QCOMPARE(At(Look, B.x() + Right, B.y() + 10), Dark);
@@ -205,19 +212,19 @@ private slots:
 
         QWidget* Caption = Find("Label1_0");
         QTest::mousePress(Caption, Qt::LeftButton, {}, Caption->rect().center());
-        QCOMPARE(Caption->geometry(), QRect(2, 2, Px(1275) - 3, Px(300) - 3));
+        QCOMPARE(Caption->geometry(), QRect(2, 2, Right - 2, Bottom - 2));
         Look = Box->grab().toImage();
         QCOMPARE(At(Look, B.x(), B.y()), Dark);
         QCOMPARE(At(Look, B.x() + 50, B.y() + Bottom), Light);
         QCOMPARE(At(Look, B.x() + Right, B.y() + 10), Light);
         QTest::mouseRelease(Caption, Qt::LeftButton, {}, QPoint(-30, -30));
         QVERIFY(G->View.MessageBox.Visible);
-        QCOMPARE(Caption->geometry(), QRect(2, 2, Px(1275) - 3, Px(300) - 3));
+        QCOMPARE(Caption->geometry(), QRect(2, 2, Right - 2, Bottom - 2));
 
         // The next box starts with its buttons raised again.
         Click("Label1_1");
         Ask(NewGameQuestion("Ann Leave?"));
-        QCOMPARE(Caption->geometry(), QRect(1, 1, Px(1275) - 2, Px(300) - 2));
+        QCOMPARE(Caption->geometry(), QRect(1, 1, Right - 1, Bottom - 1));
     }
 };
 

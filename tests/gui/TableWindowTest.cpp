@@ -66,6 +66,13 @@ private slots:
             QCOMPARE(Card->geometry(), QRect(Px(5040 + 2 * (K - 1)), Px(3720 - 2 * (K - 1)), 71, 96));
         }
         QCOMPARE(Find("Table")->childAt(QPoint(Px(5142) + 60, Px(3618) + 5)), Find("Cds52"));
+        // The status bar speaks in the table's lettering: bold Times New Roman at its normal size.
+        for (const char* Panel : {"StatusPanel1", "StatusPanel2"}) {
+            const QFont Font = Find(Panel)->font();
+            QCOMPARE(Font.family(), QStringLiteral("Times New Roman"));
+            QVERIFY(Font.bold());
+            QCOMPARE(Font.pixelSize(), TableFont().pixelSize());
+        }
 
         for (const auto& [Name, Shown] : {std::pair{"StatusPanel1", "Hand Number"},
                                           {"LblToWin", "300"},

@@ -249,7 +249,8 @@ void DrawLattice(QPainter& painter, const QRectF& panel, qreal radius, qreal spa
 } // namespace
 
 qreal HairlineWidth(int scale) {
-    return scale == 1 ? 1.0 : 0.75;
+    if (scale == 1) return 1.0;
+    return scale == 2 ? 0.75 : 2.0 / scale;
 }
 
 QImage RenderCardFace(Suit suit, int value, int scale) {

@@ -15,5 +15,5 @@ QImage RenderCardFace(Suit suit, int value, int scale);
 QImage RenderCardBack(int scale);
 QImage RenderPileBack(int scale);
 
-// Width of a hairline that stays one device pixel at 1x and a little heavier at 2x.
+// Width of a hairline that stays one device pixel at 1x, a pixel and a half at 2x and two at 3x.
 qreal HairlineWidth(int scale);

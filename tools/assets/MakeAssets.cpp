@@ -26,8 +26,10 @@ bool SaveImage(const QDir& dir, const QString& name, QImage image) {
 
 bool SavePicture(const QDir& dir, const QString& stem, const std::function<QImage(int)>& render) {
     bool ok = true;
-    for (int scale : {1, 2}) {
-        const QString name = stem + (scale == 1 ? QString() : QStringLiteral("@2x")) + QStringLiteral(".png");
+    // The game picks whichever set is at least as fine as the screen pixels a picture covers.
+    for (int scale : {1, 2, 3}) {
+        const QString name =
+            stem + (scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale)) + QStringLiteral(".png");
         ok &= SaveImage(dir, name, render(scale));
     }
     return ok;

@@ -1,5 +1,6 @@
 #include "MessageArt.h"
 
+#include "CardArt.h"
 #include "IconArt.h"
 
 #include <QFont>
@@ -90,7 +91,7 @@ QPainterPath SkullPath() {
 }
 
 void DrawSkull(QPainter& painter, int scale) {
-    const qreal line = scale == 1 ? 1.0 : 0.75;
+    const qreal line = HairlineWidth(scale);
     painter.setPen(QPen(kBoneShade, line, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(kBone);
     // Crossed behind the jaw so their ends show at the skull's cheeks and below it.
@@ -120,7 +121,7 @@ void DrawFace(QPainter& painter, bool happy, int scale) {
     QRadialGradient shine(QPointF(12.0, 10.0), 20.0);
     shine.setColorAt(0.0, kFaceLight);
     shine.setColorAt(0.55, kFaceYellow);
-    painter.setPen(QPen(kFaceRim, scale == 1 ? 1.0 : 0.75));
+    painter.setPen(QPen(kFaceRim, HairlineWidth(scale)));
     painter.setBrush(shine);
     painter.drawEllipse(centre, radius, radius);
 
