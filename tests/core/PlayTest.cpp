@@ -7,8 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
-#include <numeric>
 #include <string>
 #include <vector>
 
@@ -29,34 +27,8 @@ struct HandUnderWay : ::testing::Test {
         Click(T.G, {Element::BidNumber, 3});
         T.Clock.RunUntilIdle();
         ASSERT_TRUE(T.G.Steps.AwaitingHuman(HumanWait::Card));
-        ASSERT_EQ(V.StatusPanel2, "Player please click on card you wish to play.");
     }
 };
-
-TEST_F(HandUnderWay, ThirteenTricksPlayEveryCardOnce) {
-    int Played = 0;
-    for (; !V.FramResults.Visible && Played < 20; ++Played) {
-        Click(T.G, {Element::Card, FirstLegal(S)});
-        T.Clock.RunUntilIdle();
-    }
-    EXPECT_EQ(Played, 13);
-    EXPECT_EQ(V.StatusPanel2, "The hand is over");
-    EXPECT_EQ(std::accumulate(S.TricksWon.begin(), S.TricksWon.end(), 0), 13);
-    for (int K = 1; K <= CardCount; ++K) {
-        EXPECT_TRUE(S.Deck[K].Played) << K;
-        EXPECT_EQ(S.Deck[K].Holder, InNoHand) << K;
-        EXPECT_FALSE(V.Cds[static_cast<size_t>(K)].Visible) << K;
-    }
-    for (uint8_t Seat = 0; Seat < SeatCount; ++Seat) {
-        EXPECT_EQ(S.CardsLeft[Seat], 0);
-        EXPECT_EQ(V.Lblmade[Seat].Caption, std::to_string(S.TricksWon[Seat]));
-        int Backs = 0;
-        for (const ImageBox& Back : V.Pile(Seat))
-            Backs += Back.Visible;
-        EXPECT_EQ(Backs, S.TricksWon[Seat]) << int(Seat);
-    }
-    EXPECT_EQ(S.PauseMs, S.BasePause);
-}
 
 // Nothing is broken yet, so a spade lead is refused with a message. A card of another seat, and a
 // second card of the human's, clicked at once after the first, while the first is on its way or
@@ -85,48 +57,6 @@ TEST_F(HandUnderWay, OnlyALegalCardOfTheHumanInTurnIsTaken) {
     EXPECT_EQ(S.CardsLeft[Human], 12);
 }
 
-// The human's lead: its sound and a base pause, then another; 500 ms for each computer card, for
-// the winner's announcement and for both waits of the sweep.
-TEST_F(HandUnderWay, ATrickKeepsItsPacesAndTellsWhatWasPlayed) {
-    const std::array<std::string, SeatCount> Won = {
-        "Player won the trick and now has tricks 1", " Rodrick won the trick and now has tricks 1",
-        "Desmond won the trick and now has tricks 1", "Beatrix won the trick and now has tricks 1"};
-    T.Speaker.Sounds.clear();
-    Click(T.G, {Element::Card, FirstLegal(S)});
-    const uint64_t Click = T.Clock.Elapsed();
-    std::vector<std::string> Seen;
-    std::string Last = V.StatusPanel2;
-    for (int Ms = 1; Ms < 3400; ++Ms) {
-        T.Clock.Advance(1);
-        if (V.StatusPanel2 != Last) Seen.push_back(std::to_string(Ms) + " " + (Last = V.StatusPanel2));
-        if (Ms == 1000) {
-            const CardBox& Rodricks = V.Cds[static_cast<size_t>(S.SecondCard)];
-            EXPECT_EQ(Rodricks.Left, 3000);
-            EXPECT_EQ(Rodricks.Picture, S.SecondCard);
-        }
-    }
-    const uint8_t Winner = GetWinner(S);
-    const std::vector<std::string> Expected = {"400 Player has played " + S.Deck[S.FirstCard].FullName,
-                                               "900 Rodrick played  " + S.Deck[S.SecondCard].FullName,
-                                               "1400 Desmond played  " + S.Deck[S.ThirdCard].FullName,
-                                               "1900 " + Won[Winner]};
-    EXPECT_EQ(Seen, Expected);
-    std::vector<uint64_t> Sounds;
-    for (const uint64_t At : {0, 400, 900, 1400, 2900})
-        Sounds.push_back(Click + At);
-    EXPECT_EQ(T.Speaker.TimesOf(DealWave), Sounds);
-    EXPECT_FALSE(V.Pile(Winner)[1].Visible);
-    T.Clock.Advance(1);
-    EXPECT_TRUE(V.Pile(Winner)[1].Visible);
-    EXPECT_EQ(S.TricksWon[Winner], 1);
-    // The winner leads at once: the human with the prompt, a computer player with its card.
-    if (Winner == Human) {
-        EXPECT_EQ(V.StatusPanel2, "Player please click on card you wish to play.");
-    } else {
-        EXPECT_EQ(S.CardsLeft[Winner], 11);
-    }
-}
-
 TEST_F(HandUnderWay, NewGameQuestionHoldsTheTrickUntilAnswered) {
     Click(T.G, {Element::Card, FirstLegal(S)});
     T.Clock.Advance(900);
@@ -139,22 +69,6 @@ TEST_F(HandUnderWay, NewGameQuestionHoldsTheTrickUntilAnswered) {
     EXPECT_TRUE(S.GameInProgress);
     // The pause that ran out meanwhile ends at once: the next computer card is on the table.
     EXPECT_NE(S.CardsLeft, Left);
-}
-
-// A spade the human plays, here void in the suit led, breaks spades.
-TEST(HumanTurn, ASpadeThePlayerPlaysBreaksSpades) {
-    Table T;
-    T.StartUp();
-    GameState& S = T.G.State;
-    GiveCards(S, {Cards("2S 3D")});
-    S.GameInProgress = true;
-    S.CardsLeft = {2, 2, 2, 1};
-    S.FirstCard = Named("5H");
-    T.G.Steps.Run(HumanTurn(T.G, 2));
-    Click(T.G, {Element::Card, Named("2S")});
-    T.Clock.RunUntilIdle();
-    EXPECT_TRUE(S.SpadesBroken);
-    EXPECT_EQ(T.G.View.StatusPanel2, "Player has played Two  of  Spades");
 }
 
 // The lead sets the suit led; a spade that follows breaks spades; each card leaves its hand for
@@ -202,7 +116,8 @@ TEST(IsLegalForHuman, FollowSuitAndNoSpadeLeadBeforeSpadesAreBroken) {
     } Cases[] = {
         {"2S 3D", "", false, "2S", false},   {"2S 3D", "", false, "3D", true},
         {"2S 3D", "", true, "2S", true},     {"2S 3S", "", false, "2S", true},
-        {"3D 4H", "5H", false, "3D", false}, {"3D 4H", "5H", false, "4H", true},
+        {"2S AH", "", false, "2S", false},   {"3D 4H", "5H", false, "3D", false},
+        {"3D 4H", "5H", false, "4H", true},  {"2S 4H", "5H", false, "2S", false},
         {"2S 3D", "5H", false, "2S", true},  {"2S 3D", "5H", false, "3D", true},
         {"2S 3D", "5S", false, "3D", false},
     };
