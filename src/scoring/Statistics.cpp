@@ -1,6 +1,7 @@
 #include "scoring/Statistics.h"
 
 #include "scoring/Records.h"
+#include "scoring/SaveRecords.h"
 #include "scoring/ShowRecords.h"
 #include "shell/MessageBox.h"
 
@@ -29,8 +30,8 @@ void MnuDelete_Click(Game& G) {
         for (int Seat = 0; Seat < SeatCount; ++Seat)
             ShowGamesWon(Asker, Seat);
         ShowMoney(Asker);
-        SaveNameData(Asker.RecordsFolder, Asker.State.PlayerName, Asker.State.GamesWon);
-        SaveMoneyData(Asker.RecordsFolder, Asker.State.FunMoney);
+        SaveNameData(Asker);
+        SaveMoneyData(Asker);
     });
 }
 
@@ -53,7 +54,7 @@ void NameInput_Answer(Game& G, std::optional<std::string> Typed) {
     G.View.LblPlayer.Caption = S.PlayerName;
     G.View.LblName.Caption = S.PlayerName;
     G.View.LblPMoney.Caption = S.PlayerName;
-    SaveNameData(G.RecordsFolder, S.PlayerName, S.GamesWon);
+    SaveNameData(G);
 }
 
 } // namespace tarnwick

@@ -1,6 +1,6 @@
 #include "shell/Commands.h"
 
-#include "scoring/Records.h"
+#include "scoring/SaveRecords.h"
 #include "shell/MessageBox.h"
 #include "table/NewHand.h"
 
@@ -42,9 +42,10 @@ void MnuExit_Click(Game& G) {
     AskThen(G, Ask, [](Game& Asker) {
         if (Asker.State.MsgAnswer != 0) return;
         Asker.Steps.Abandon();
+        if (Asker.CloseWindows) Asker.CloseWindows();
+        SaveMoneyData(Asker);
+        SaveNameData(Asker);
         Asker.View.Quit = true;
-        SaveMoneyData(Asker.RecordsFolder, Asker.State.FunMoney);
-        SaveNameData(Asker.RecordsFolder, Asker.State.PlayerName, Asker.State.GamesWon);
     });
 }
 
