@@ -7,6 +7,7 @@
 #include "gui/TableWidgets.h"
 #include "play/HumanPlay.h"
 #include "scoring/HandScoring.h"
+#include "scoring/Records.h"
 #include "scoring/Statistics.h"
 #include "shell/Commands.h"
 #include "table/Scores.h"
@@ -16,6 +17,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QStatusBar>
 
@@ -35,6 +37,7 @@ FrmTable::FrmTable(const QString& AssetFolder, std::filesystem::path RecordsFold
     BuildTable();
     MsgBox = new MFormDeluxe(this, *TheGame, AssetFolder, [this] { Render(); });
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    TheGame->CloseWindows = [this] { CloseOtherWindows(); };
 }
 
 FrmTable::~FrmTable() {
@@ -90,7 +93,16 @@ void FrmTable::BuildMenus() {
     QAction* MnuAbout = menuBar()->addAction(QStringLiteral("About"));
     MnuAbout->setObjectName(QStringLiteral("MnuAbout"));
     connect(MnuAbout, &QAction::triggered, this, [this] {
-        if (!Splash) Splash = new FrmSplash(this, AssetFolder);
+        if (!Splash) {
+            Splash = new FrmSplash(this, AssetFolder);
+            connect(Splash, &FrmSplash::TableHeld, this, [this](bool Held) {
+                if (Held)
+                    TheGame->Steps.Hold();
+                else
+                    TheGame->Steps.Release();
+                Render();
+            });
+        }
         Splash->ShowAbout();
     });
 }
@@ -204,6 +216,8 @@ void FrmTable::SyncNameInput() {
     NameBox->setWindowTitle(QString::fromStdString(Ask.Title));
     NameBox->setLabelText(QString::fromStdString(Ask.Prompt));
     NameBox->setTextValue(QString::fromStdString(Ask.Proposed));
+    if (auto* Typing = NameBox->findChild<QLineEdit*>())
+        Typing->setMaxLength(static_cast<int>(MaxNameLength));
     connect(NameBox, &QDialog::finished, this, [this](int Result) {
         std::optional<std::string> Typed;
         if (Result == QDialog::Accepted) Typed = NameBox->textValue().toStdString();
@@ -212,12 +226,18 @@ void FrmTable::SyncNameInput() {
         Render();
     });
     NameBox->open();
+    NameBox->raise();
+    NameBox->activateWindow();
+}
+
+// The message box refuses to be closed, so whatever stays open is hidden.
+void FrmTable::CloseOtherWindows() {
+    for (QWidget* Window : QApplication::topLevelWidgets())
+        if (Window != this && Window->isVisible() && !Window->close()) Window->hide();
 }
 
 void FrmTable::SyncQuit() {
     if (!TheGame->View.Quit) return;
-    for (QWidget* Window : QApplication::topLevelWidgets())
-        if (Window != this) Window->close();
     close();
     QCoreApplication::quit();
 }

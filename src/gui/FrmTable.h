@@ -57,6 +57,7 @@ private:
     void BuildStatusBar();
     void SyncNameInput();
     void SyncQuit();
+    void CloseOtherWindows();
     void RenderCards();
     void RenderPile(const TrickPile& Pile, std::array<PictureWidget*, 14>& Widgets);
     void Command(void (*Handler)(Game&));

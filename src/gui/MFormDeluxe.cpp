@@ -4,6 +4,7 @@
 #include "gui/TableWidgets.h"
 #include "shell/MessageBox.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTextLayout>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -194,6 +196,15 @@ MFormDeluxe::MFormDeluxe(QWidget* Table, Game& G, QString AssetFolder, std::func
     Picture1->setAutoFillBackground(true);
     SetColours(Picture1, BoxBack, BoxBack);
 
+    // Should another window of the program come to the front while a question waits (a window
+    // manager raising the help window on a click), the question goes back on top of it.
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* Focused) {
+        if (!isVisible() || !Focused || Focused == windowHandle()) return;
+        if (Focused->type() == Qt::Popup || Focused->type() == Qt::ToolTip) return;
+        raise();
+        activateWindow();
+    });
+
     for (int I = 0; I < 3; ++I) {
         MsgButton* Button = new MsgButton(this, I);
         Button->Caption->OnPress = [Button] { Button->SetPressed(true); };
@@ -212,12 +223,11 @@ void MFormDeluxe::Sync() {
     if (isVisible() && Shown && SameQuestion(*Shown, Box)) return;
     Shown = Box;
     LayOut(Box);
-    if (isVisible()) {
-        raise();
-        activateWindow();
-    } else {
-        open();
-    }
+    if (!isVisible()) open();
+    // A window shown again keeps its old place in the stack of windows, which may be under the
+    // help window or the about box; a question that cannot be reached could never be answered.
+    raise();
+    activateWindow();
 }
 
 void MFormDeluxe::LayOut(const MessageBoxModel& Box) {

@@ -140,6 +140,37 @@ TEST_F(HandUnderWay, NewGameQuestionHoldsTheTrickUntilAnswered) {
     EXPECT_NE(S.CardsLeft, Left);
 }
 
+// While the game stands still behind a modal window, a click on a card, a bid or Continue is not
+// taken, not even later: only a click made once the game goes on again counts.
+TEST(HumanClicks, NoneIsTakenWhileTheGameIsHeld) {
+    Table T{BeatrixDealsFirst};
+    Game& G = T.G;
+    T.NewGame();
+    ASSERT_TRUE(G.View.FramBids.Visible);
+    G.Steps.Hold();
+    LblBids_Click(G, 3);
+    G.Steps.Release();
+    T.Clock.RunUntilIdle();
+    EXPECT_TRUE(G.Steps.AwaitingHuman(HumanWait::Bid));
+    LblBids_Click(G, 2);
+    T.Clock.RunUntilIdle();
+    ASSERT_TRUE(G.Steps.AwaitingHuman(HumanWait::Card));
+    EXPECT_EQ(G.State.Bids[Human], 2);
+
+    const int16_t Card = FirstLegal(G.State);
+    G.Steps.Hold();
+    Cds_Click(G, Card);
+    EXPECT_FALSE(G.State.CardClickLock);
+    G.Steps.Release();
+    T.Clock.RunUntilIdle();
+    EXPECT_EQ(G.State.Deck[Card].Holder, Human);
+    PlayScripted(T, [&G] { return G.View.FramResults.Visible; });
+    G.Steps.Hold();
+    CmdClose_Click(G);
+    EXPECT_TRUE(G.View.FramResults.Visible);
+    G.Steps.Release();
+}
+
 // A spade the human plays, here void in the suit led, breaks spades.
 TEST(HumanTurn, ASpadeThePlayerPlaysBreaksSpades) {
     Table T;
