@@ -1,6 +1,7 @@
 #include "gui/FrmSplash.h"
 
 #include "gui/FlatButton.h"
+#include "gui/KeepInFront.h"
 #include "gui/TableWidgets.h"
 
 #include <QDir>
@@ -131,6 +132,7 @@ FrmSplash::FrmSplash(QWidget* Table, const QString& AssetFolder)
     CmdOK->setDefault(true);
     // The box is only ever hidden, never closed for good, so the next About shows it again.
     connect(CmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    new KeepInFront(this);
 }
 
 // The first showing is modal to the table: the table takes no clicks, keys or menu commands, and

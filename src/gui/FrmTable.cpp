@@ -3,6 +3,7 @@
 #include "bidding/Bidding.h"
 #include "gui/FrmHelp.h"
 #include "gui/FrmSplash.h"
+#include "gui/KeepInFront.h"
 #include "gui/MFormDeluxe.h"
 #include "gui/TableWidgets.h"
 #include "play/HumanPlay.h"
@@ -218,6 +219,7 @@ void FrmTable::SyncNameInput() {
     NameBox->setTextValue(QString::fromStdString(Ask.Proposed));
     if (auto* Typing = NameBox->findChild<QLineEdit*>())
         Typing->setMaxLength(static_cast<int>(MaxNameLength));
+    new KeepInFront(NameBox);
     connect(NameBox, &QDialog::finished, this, [this](int Result) {
         std::optional<std::string> Typed;
         if (Result == QDialog::Accepted) Typed = NameBox->textValue().toStdString();

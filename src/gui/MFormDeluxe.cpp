@@ -1,10 +1,10 @@
 #include "gui/MFormDeluxe.h"
 
+#include "gui/KeepInFront.h"
 #include "gui/Pictures.h"
 #include "gui/TableWidgets.h"
 #include "shell/MessageBox.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
@@ -12,7 +12,6 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTextLayout>
-#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -196,14 +195,7 @@ MFormDeluxe::MFormDeluxe(QWidget* Table, Game& G, QString AssetFolder, std::func
     Picture1->setAutoFillBackground(true);
     SetColours(Picture1, BoxBack, BoxBack);
 
-    // Should another window of the program come to the front while a question waits (a window
-    // manager raising the help window on a click), the question goes back on top of it.
-    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* Focused) {
-        if (!isVisible() || !Focused || Focused == windowHandle()) return;
-        if (Focused->type() == Qt::Popup || Focused->type() == Qt::ToolTip) return;
-        raise();
-        activateWindow();
-    });
+    new KeepInFront(this);
 
     for (int I = 0; I < 3; ++I) {
         MsgButton* Button = new MsgButton(this, I);

@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QExposeEvent>
 #include <QFile>
 #include <QInputDialog>
 #include <QLabel>
@@ -212,8 +213,9 @@ private slots:
                  QByteArray("\"Player\",0,0,1,0\r\n"));
     }
 
-    // Should another of the program's windows take the keyboard while a question waits, as a
-    // click on it under a window manager would, the question comes back to the front.
+    // Should another of the program's windows come to the front while a question waits, as a
+    // click on it under a window manager would bring it, the question comes back on top of it:
+    // whether the window system tells of it by the keyboard or by uncovering the other window.
     void aWindowComingForwardGivesWayToTheQuestion() {
         OpenTable(3);
         Choose("MnuMain");
@@ -221,7 +223,29 @@ private slots:
         Help()->raise();
         Help()->activateWindow();
         QTRY_VERIFY_WITH_TIMEOUT(QuestionOnTop(Box()), 2000);
+        for (QWidget* Other : {Help(), static_cast<QWidget*>(Table.get())}) {
+            Other->raise();
+            QVERIFY(Stack->Top() == Other);
+            QExposeEvent Uncovered(QRegion(0, 0, Other->width(), Other->height()));
+            QCoreApplication::sendEvent(Other->windowHandle(), &Uncovered);
+            QTRY_VERIFY_WITH_TIMEOUT(QuestionOnTop(Box()), 2000);
+        }
         Click(QStringLiteral("Label1_1"));
+
+        // The about box while it holds the game is kept in front the same way; later it is not.
+        Choose("MnuAbout");
+        QVERIFY(QTest::qWaitForWindowExposed(About()));
+        Table->raise();
+        QExposeEvent Uncovered(QRegion(0, 0, Table->width(), Table->height()));
+        QCoreApplication::sendEvent(Table->windowHandle(), &Uncovered);
+        QTRY_VERIFY_WITH_TIMEOUT(QuestionOnTop(About()), 2000);
+        AboutOk();
+        Choose("MnuAbout");
+        Table->raise();
+        QCoreApplication::sendEvent(Table->windowHandle(), &Uncovered);
+        QTest::qWait(50);
+        QVERIFY(Stack->Top() == Table.get());
+        AboutOk();
     }
 
     // While the about box is up for the first time no pause runs out, no card moves and no bid is
