@@ -105,6 +105,7 @@ private:
     fs::path Folder;
     pid_t Child = 0;
     Clock::time_point ChildStart;
+    std::string RecordsCase;
     std::deque<std::string> Recent;
 
     // The ping in flight, if any.
@@ -148,26 +149,26 @@ void Monkey::LayOutRecords() {
     switch (Pick(10)) {
     case 0:
         Write(Name, "\"" + std::string(1500, 'W') + "\",1,2,3,4\r\n");
-        Note("records: a name of 1500 characters");
+        RecordsCase = "a name of 1500 characters";
         break;
     case 1:
         fs::remove(Money, Ignored);
         ::mkfifo(Money.c_str(), 0600);
-        Note("records: Money.dat is a pipe");
+        RecordsCase = "Money.dat is a pipe";
         break;
     case 2:
         Write(Money, "2147483600,-2147483600,99999999999,-5\r\n");
-        Note("records: balances at the limits");
+        RecordsCase = "balances at the limits";
         break;
     case 3:
         Write(Folder / "Money.dat.tmp.999999.0", "1,2");
         Write(Folder / "Name.dat.tmp.999999.1", "\"x\"");
-        Note("records: leftovers of a killed save");
+        RecordsCase = "leftovers of a killed save";
         break;
     default:
         // A pipe is taken away again, or the next save would fail for ever.
         if (fs::is_fifo(fs::symlink_status(Money, Ignored))) fs::remove(Money, Ignored);
-        Note("records: as the last run left them");
+        RecordsCase = "as the last run left them";
         break;
     }
 }
@@ -189,7 +190,7 @@ bool Monkey::StartGame() {
     }
     ChildStart = Clock::now();
     ++Starts;
-    Note("start of the game, process " + std::to_string(Child));
+    Note("start of the game, process " + std::to_string(Child) + ", records " + RecordsCase);
     PingWindow = 0;
     CoveredWindow = 0;
     AskedWindow = 0;
@@ -464,8 +465,9 @@ void Monkey::Act() {
 
 int Monkey::Fault(const std::string& Kind, const std::string& Detail) {
     std::printf("monkey: FAULT %s: %s\n", Kind.c_str(), Detail.c_str());
-    std::printf("monkey: seed %u, after %.1f s of this game, %ld actions in all, game start %ld\n", Opt.Seed,
-                Since(ChildStart), Actions, Starts);
+    std::printf(
+        "monkey: seed %u, after %.1f s of this game, %ld actions in all, game start %ld (records: %s)\n",
+        Opt.Seed, Since(ChildStart), Actions, Starts, RecordsCase.c_str());
     std::printf("monkey: the last steps, oldest first:\n");
     for (const std::string& Step : Recent)
         std::printf("  %s\n", Step.c_str());
