@@ -294,6 +294,14 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(About()));
         QVERIFY(!Table->GameAtTable().Steps.Held());
         AboutOk();
+
+        // A table that goes while its about box holds the game goes cleanly.
+        Table.reset();
+        OpenTable(5);
+        Choose("MnuAbout");
+        QVERIFY(QTest::qWaitForWindowExposed(About()));
+        Table.reset();
+        QTest::qWait(50);
     }
 
     // However much is typed or pasted, the name box takes forty characters, and Name.dat holds them.
