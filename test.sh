@@ -30,3 +30,10 @@ fi
 grep -E '^Done [0-9]+ runs' build-fuzz/run.log
 echo "== All tests"
 ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== The monkey at the table: a minute of random clicks, keys, menus and closes under Xvfb, seed 1"
+if ! bench/monkey/monkey.sh build 60 1 >build/monkey.log 2>&1; then
+    tail -n 80 build/monkey.log
+    exit 1
+fi
+grep '^monkey: no fault' build/monkey.log

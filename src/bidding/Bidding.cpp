@@ -72,7 +72,8 @@ Task<int16_t> GetPlayerBid(Game& G) {
 }
 
 void LblBids_Click(Game& G, int Index) {
-    if (!G.View.FramBids.Visible || Index < 0 || Index > 13) return;
+    // A click made while the game stands still behind a modal window is not taken.
+    if (!G.View.FramBids.Visible || G.Steps.Held() || Index < 0 || Index > 13) return;
     G.State.BidClicked = static_cast<int16_t>(Index);
     G.Steps.WakeHuman(HumanWait::Bid);
 }

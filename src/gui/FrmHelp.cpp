@@ -1,12 +1,12 @@
 #include "gui/FrmHelp.h"
 
 #include "gui/AccessibleFactory.h"
+#include "gui/FlatButton.h"
 #include "gui/TableWidgets.h"
 #include "shell/HelpText.h"
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <QPushButton>
 
 namespace tarnwick {
 
@@ -37,13 +37,9 @@ FrmHelp::FrmHelp(QWidget* Table) : QWidget(Table, Qt::Window) {
 
     // The button keeps its place when the window is resized, like the text. At the window's first
     // size its bottom edge lies a few pixels beyond the client area; the layout is kept as drawn.
-    Command1 = new QPushButton(QStringLiteral("E&xit"), this);
+    Command1 = new FlatButton(QStringLiteral("E&xit"), ExitGreen, this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setFont(TableFont(HelpFontPixels));
-    QPalette Green = Command1->palette();
-    Green.setColor(QPalette::Button, ExitGreen);
-    Green.setColor(QPalette::ButtonText, Qt::black);
-    Command1->setPalette(Green);
     Command1->setGeometry(Px(5400), Px(9720), Px(1932), Px(372));
     connect(Command1, &QPushButton::clicked, this, &QWidget::hide);
     // The painted lines are told of as text.

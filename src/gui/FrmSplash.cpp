@@ -1,12 +1,13 @@
 #include "gui/FrmSplash.h"
 
+#include "gui/FlatButton.h"
+#include "gui/KeepInFront.h"
 #include "gui/TableWidgets.h"
 
 #include <QDir>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
-#include <QPushButton>
 #include <QScreen>
 #include <QSysInfo>
 
@@ -136,32 +137,44 @@ FrmSplash::FrmSplash(QWidget* Table, const QString& AssetFolder)
     LblVersion = NewLabel(Frame1, "lblVersion", QStringLiteral("Version 2.0.1"),
                           SplashFont("Times New Roman", 20), Twips(4944, 2700, 1320, 276));
 
-    CmdOK = new QPushButton(QStringLiteral("&O.K"), this);
+    CmdOK = new FlatButton(QStringLiteral("&O.K"), OkGreen, this);
     CmdOK->setObjectName(QStringLiteral("CmdOK"));
     CmdOK->setFont(TableFont());
-    SetColours(CmdOK, QPalette::Button, OkGreen, QPalette::ButtonText, Qt::black);
     CmdOK->setGeometry(Twips(2760, 4200, 1575, 375));
     CmdOK->setDefault(true);
     // The box is only ever hidden, never closed for good, so the next About shows it again.
     connect(CmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    new KeepInFront(this);
 }
 
-// The first showing is modal to the table: the table takes no clicks, keys or menu commands until
-// O.K is pressed. Every later showing leaves the table usable, so the box can sit beside it. The
-// game's own flow keeps its pace either way; the box only holds back the player's input. A request
-// while the box is already up only brings it to the front.
+// The first showing is modal to the table: the table takes no clicks, keys or menu commands, and
+// the game stands still, until O.K is pressed. Every later showing leaves the table usable and the
+// game going, so the box can sit beside it. A request while the box is already up only brings it
+// to the front.
 void FrmSplash::ShowAbout() {
     if (isVisible()) {
         raise();
         activateWindow();
         return;
     }
-    setWindowModality(ShownBefore ? Qt::NonModal : Qt::WindowModal);
+    const bool Modal = !ShownBefore;
+    setWindowModality(Modal ? Qt::WindowModal : Qt::NonModal);
     ShownBefore = true;
     CentreOverTable(this);
+    if (Modal) {
+        HoldingTable = true;
+        emit TableHeld(true);
+    }
     show();
     raise();
     activateWindow();
+}
+
+// However the box goes (O.K, Escape, or the program closing its windows), the game goes on.
+void FrmSplash::hideEvent(QHideEvent* Event) {
+    QDialog::hideEvent(Event);
+    if (!std::exchange(HoldingTable, false)) return;
+    emit TableHeld(false);
 }
 
 // Without a title bar the box draws its own raised edge.

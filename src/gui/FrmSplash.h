@@ -24,11 +24,17 @@ public slots:
     // modal to the table, the later ones are not: see the definition.
     void ShowAbout();
 
+signals:
+    // True as the modal first showing opens, false as it goes: the game stands still between.
+    void TableHeld(bool Held);
+
 protected:
     void paintEvent(QPaintEvent* Event) override;
+    void hideEvent(QHideEvent* Event) override;
 
 private:
     bool ShownBefore = false;
+    bool HoldingTable = false;
     QWidget* Frame1 = nullptr;
     QLabel* ImgLogo = nullptr;
     QLabel* LblProductName = nullptr;

@@ -4,9 +4,11 @@
 #include "gui/AccessiblePile.h"
 #include "gui/FrmHelp.h"
 #include "gui/FrmSplash.h"
+#include "gui/KeepInFront.h"
 #include "gui/MFormDeluxe.h"
 #include "gui/StatusAnnouncer.h"
 #include "gui/TableWidgets.h"
+#include "scoring/Records.h"
 #include "shell/Clicks.h"
 #include "shell/Questions.h"
 #include "table/StartUp.h"
@@ -14,6 +16,7 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
@@ -33,6 +36,7 @@ FrmTable::FrmTable(const QString& AssetFolder, std::filesystem::path RecordsFold
     MsgBox = new MFormDeluxe(this, *TheGame, AssetFolder, [this] { Render(); });
     BuildMenus();
     BuildTable();
+    TheGame->CloseWindows = [this] { CloseOtherWindows(); };
 }
 
 FrmTable::~FrmTable() {
@@ -87,7 +91,16 @@ void FrmTable::BuildMenus() {
     QAction* MnuAbout = menuBar()->addAction(QStringLiteral("About"));
     MnuAbout->setObjectName(QStringLiteral("MnuAbout"));
     connect(MnuAbout, &QAction::triggered, this, [this] {
-        if (!Splash) Splash = new FrmSplash(this, AssetFolder);
+        if (!Splash) {
+            Splash = new FrmSplash(this, AssetFolder);
+            connect(Splash, &FrmSplash::TableHeld, this, [this](bool Held) {
+                if (Held)
+                    TheGame->Steps.Hold();
+                else
+                    TheGame->Steps.Release();
+                Render();
+            });
+        }
         Splash->ShowAbout();
     });
 }
@@ -249,6 +262,9 @@ void FrmTable::SyncNameInput() {
     NameBox->setWindowTitle(QString::fromStdString(Ask.Title));
     NameBox->setLabelText(QString::fromStdString(Ask.Prompt));
     NameBox->setTextValue(QString::fromStdString(Ask.Proposed));
+    if (auto* Typing = NameBox->findChild<QLineEdit*>())
+        Typing->setMaxLength(static_cast<int>(MaxNameLength));
+    new KeepInFront(NameBox);
     connect(NameBox, &QDialog::finished, this, [this](int Result) {
         std::optional<std::string> Typed;
         if (Result == QDialog::Accepted) Typed = NameBox->textValue().toStdString();
@@ -257,12 +273,18 @@ void FrmTable::SyncNameInput() {
         Render();
     });
     NameBox->open();
+    NameBox->raise();
+    NameBox->activateWindow();
+}
+
+// The message box refuses to be closed, so whatever stays open is hidden.
+void FrmTable::CloseOtherWindows() {
+    for (QWidget* Window : QApplication::topLevelWidgets())
+        if (Window != this && Window->isVisible() && !Window->close()) Window->hide();
 }
 
 void FrmTable::SyncQuit() {
     if (!TheGame->View.Quit) return;
-    for (QWidget* Window : QApplication::topLevelWidgets())
-        if (Window != this) Window->close();
     close();
     QCoreApplication::quit();
 }

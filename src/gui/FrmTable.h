@@ -72,6 +72,7 @@ private:
     void BuildStatusBar();
     void SyncNameInput();
     void SyncQuit();
+    void CloseOtherWindows();
     void RenderCards();
     void RenderPile(const TrickPile& Pile, std::array<PictureWidget*, 14>& Widgets);
     // Hands a click to the game and shows what it changed.

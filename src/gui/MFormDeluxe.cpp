@@ -2,6 +2,7 @@
 
 #include "gui/AccessibleClick.h"
 #include "gui/AccessibleListing.h"
+#include "gui/KeepInFront.h"
 #include "gui/Pictures.h"
 #include "gui/TableWidgets.h"
 #include "shell/Clicks.h"
@@ -202,6 +203,8 @@ MFormDeluxe::MFormDeluxe(QWidget* Table, Game& G, QString AssetFolder, std::func
     Picture1->setAutoFillBackground(true);
     SetColours(Picture1, BoxBack, BoxBack);
 
+    new KeepInFront(this);
+
     for (int I = 0; I < 3; ++I) {
         MsgButton* Button = new MsgButton(this, I);
         Button->Caption->OnPress = [Button] { Button->SetPressed(true); };
@@ -229,12 +232,11 @@ void MFormDeluxe::Sync() {
     if (isVisible() && Shown && SameQuestion(*Shown, Box)) return;
     Shown = Box;
     LayOut(Box);
-    if (isVisible()) {
-        raise();
-        activateWindow();
-    } else {
-        open();
-    }
+    if (!isVisible()) open();
+    // A window shown again keeps its old place in the stack of windows, which may be under the
+    // help window or the about box; a question that cannot be reached could never be answered.
+    raise();
+    activateWindow();
 }
 
 void MFormDeluxe::SetScale(const TableScale& TableAt) {

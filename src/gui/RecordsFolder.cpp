@@ -42,4 +42,13 @@ std::filesystem::path RecordsFolder(const QString& ExecutableFolder, bool Instal
     return Own.toStdString();
 }
 
+bool ReadsRecordsBesideExecutable(bool ExecutableFolderWritable, bool Installed) {
+    return ChooseRecordsPlace(ExecutableFolderWritable, Installed) == RecordsPlace::PlayerData && !Installed;
+}
+
+std::filesystem::path EarlierRecordsFolder(const QString& ExecutableFolder, bool Installed) {
+    if (!ReadsRecordsBesideExecutable(QFileInfo(ExecutableFolder).isWritable(), Installed)) return {};
+    return ExecutableFolder.toStdString();
+}
+
 } // namespace tarnwick

@@ -25,4 +25,12 @@ RecordsPlace ChooseRecordsPlace(bool ExecutableFolderWritable, bool Installed);
 // player's own data folder, made when missing.
 std::filesystem::path RecordsFolder(const QString& ExecutableFolder, bool Installed = false);
 
+// A game in a folder of its own that it cannot write to keeps its records in the player's data
+// folder, but the records already lying beside it are the player's too: they are read until the
+// player's folder has its own. An installed game has none beside it.
+bool ReadsRecordsBesideExecutable(bool ExecutableFolderWritable, bool Installed);
+
+// The folder to read such earlier records from, or an empty path when there is none.
+std::filesystem::path EarlierRecordsFolder(const QString& ExecutableFolder, bool Installed = false);
+
 } // namespace tarnwick

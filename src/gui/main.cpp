@@ -29,7 +29,13 @@ QIcon ProgramIcon(const QString& AssetFolder) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication App(argc, argv);
+    // The game takes nothing from its command line, and neither does Qt on its behalf: a window
+    // title, a style or a platform given there is not honoured. The platform still follows the
+    // environment, as for every Qt program.
+    char ProgramName[] = "tarnwick";
+    int QtArgc = 1;
+    char* QtArgv[] = {argc > 0 && argv[0] ? argv[0] : ProgramName, nullptr};
+    QApplication App(QtArgc, QtArgv);
     QApplication::setApplicationName(QStringLiteral("Tarnwick"));
     QGuiApplication::setDesktopFileName(QStringLiteral("tarnwick"));
     const QString ExecutableFolder = QCoreApplication::applicationDirPath();
@@ -37,8 +43,9 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(ProgramIcon(Assets));
     // The one generator of the run, seeded once from the clock.
     const auto Seed = static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
-    tarnwick::FrmTable Table(
-        Assets, tarnwick::RecordsFolder(ExecutableFolder, tarnwick::RunsInstalled(ExecutableFolder)), Seed);
+    const bool Installed = tarnwick::RunsInstalled(ExecutableFolder);
+    tarnwick::FrmTable Table(Assets, tarnwick::RecordsFolder(ExecutableFolder, Installed), Seed);
+    Table.GameAtTable().EarlierRecordsFolder = tarnwick::EarlierRecordsFolder(ExecutableFolder, Installed);
     Table.Start();
     return QApplication::exec();
 }

@@ -52,7 +52,7 @@ bool IsLegalForHuman(const GameState& S, int16_t CardNo, bool Leading) {
 
 void Cds_Click(Game& G, int CardNo) {
     GameState& S = G.State;
-    if (CardNo < 1 || CardNo > CardCount) return;
+    if (CardNo < 1 || CardNo > CardCount || G.Steps.Held()) return;
     if (S.Deck[CardNo].Holder != Human || !S.GameInProgress || S.CardClickLock ||
         !G.Steps.AwaitingHuman(HumanWait::Card))
         return;

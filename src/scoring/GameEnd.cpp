@@ -1,6 +1,7 @@
 #include "scoring/GameEnd.h"
 
 #include "scoring/Records.h"
+#include "scoring/SaveRecords.h"
 #include "scoring/ShowRecords.h"
 #include "shell/Questions.h"
 #include "table/NewHand.h"
@@ -31,13 +32,6 @@ Question GameOver(const std::string& Prompt, int Picture) {
     return {Prompt, {"O.K", "", ""}, Picture, "Game Over"};
 }
 
-void SaveNames(Game& G) {
-    SaveNameData(G.RecordsFolder, G.State.PlayerName, G.State.GamesWon);
-}
-void SaveMoney(Game& G) {
-    SaveMoneyData(G.RecordsFolder, G.State.FunMoney);
-}
-
 void CountTheWin(Game& G, uint8_t Winner) {
     // The count is kept in 16 bits, in memory and in Name.dat's readers: it stops at the top
     // rather than turn negative.
@@ -57,14 +51,14 @@ Task<> AnnounceWinner(Game& G, uint8_t Winner) {
                      6);
         co_await MsgBoxDeluxe(G, Won);
         CountTheWin(G, Winner);
-        SaveNames(G);
-        SaveMoney(G);
+        SaveNameData(G);
+        SaveMoneyData(G);
     } else {
         G.View.StatusPanel2 = NewGamePrompt;
         const Question Lost = GameOver(S.PlayerName + LostTexts[Winner], 7);
         co_await MsgBoxDeluxe(G, Lost);
         CountTheWin(G, Winner);
-        SaveNames(G);
+        SaveNameData(G);
     }
     ClearTable(G);
     G.View.StatusPanel2 = NewGamePrompt;
@@ -94,12 +88,12 @@ void SettleGame(Game& G) {
     const auto W = static_cast<size_t>(Best - S.Score.begin());
     S.GameWinner[W] = true;
     for (size_t O = 0; O < SeatCount; ++O)
-        if (O != W) S.FunMoney[W] += S.Score[W] - S.Score[O];
+        if (O != W) S.FunMoney[W] = AddToBalance(S.FunMoney[W], S.Score[W] - S.Score[O]);
     for (size_t O = 0; O < SeatCount; ++O)
-        if (O != W) S.FunMoney[O] -= S.Score[W] - S.Score[O];
+        if (O != W) S.FunMoney[O] = AddToBalance(S.FunMoney[O], -(S.Score[W] - S.Score[O]));
     ShowMoney(G);
-    SaveMoney(G);
-    SaveNames(G);
+    SaveMoneyData(G);
+    SaveNameData(G);
 }
 
 Task<> EndOfGameCheck(Game& G) {

@@ -95,7 +95,7 @@ Task<> ScoreHand(Game& G) {
 }
 
 void CmdClose_Click(Game& G) {
-    if (!G.View.FramResults.Visible) return;
+    if (!G.View.FramResults.Visible || G.Steps.Held()) return;
     G.View.FramResults.Visible = false;
     G.Steps.WakeHuman(HumanWait::Continue);
 }

@@ -1,14 +1,16 @@
 #include "scoring/Records.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
-#include <fstream>
 #include <string_view>
 #include <system_error>
 
 #include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tarnwick {
@@ -48,6 +50,24 @@ public:
         return true;
     }
 
+    // A balance is a number of any size: one beyond the limits (a hand-edited file) is read as
+    // the limit it passed, so the money can never overflow later.
+    bool ReadBalance(int32_t& Into) {
+        SkipBlanks();
+        if (Rest.empty()) return false;
+        int64_t Value = 0;
+        const auto [End, Error] = std::from_chars(Rest.data(), Rest.data() + Rest.size(), Value);
+        if (Error == std::errc::result_out_of_range)
+            Value = Rest.front() == '-' ? INT64_MIN : INT64_MAX;
+        else if (Error != std::errc{})
+            return false;
+        Rest.remove_prefix(static_cast<std::size_t>(End - Rest.data()));
+        SkipBlanks();
+        if (!EndField()) return false;
+        Into = ClampBalance(Value);
+        return true;
+    }
+
     bool ReadName(std::string& Into) {
         SkipBlanks();
         std::string_view Name;
@@ -69,7 +89,9 @@ public:
             Name = Rest.substr(0, Comma);
             while (!Name.empty() && IsBlank(Name.back()))
                 Name.remove_suffix(1);
-            if (Name.empty() || StorableName(std::string(Name)) != Name) return false;
+            if (Name.empty() ||
+                std::any_of(Name.begin(), Name.end(), [](char C) { return C == '"' || IsControl(C); }))
+                return false;
             Rest.remove_prefix(Comma + 1);
         }
         Into.assign(Name);
@@ -100,14 +122,65 @@ private:
     std::string_view Rest;
 };
 
-// A file that is missing or cannot be read reads as empty, which keeps every default.
+// A file that is missing or cannot be read reads as empty, which keeps every default. It is
+// opened without waiting, so a pipe with nobody writing to it cannot stop the game starting, and
+// only a regular file is read at all.
 std::string ReadFileHead(const std::filesystem::path& File) {
-    std::ifstream In(File, std::ios::binary);
-    if (!In) return {};
-    std::string Text(MaxFileBytes, '\0');
-    In.read(Text.data(), static_cast<std::streamsize>(Text.size()));
-    Text.resize(static_cast<std::size_t>(In.gcount()));
+    const int Fd = ::open(File.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (Fd < 0) return {};
+    struct stat Status {};
+    std::string Text;
+    if (::fstat(Fd, &Status) == 0 && S_ISREG(Status.st_mode)) {
+        Text.resize(MaxFileBytes);
+        std::size_t Got = 0;
+        while (Got < Text.size()) {
+            const ssize_t Read = ::read(Fd, Text.data() + Got, Text.size() - Got);
+            if (Read < 0 && errno == EINTR) continue;
+            if (Read <= 0) break;
+            Got += static_cast<std::size_t>(Read);
+        }
+        Text.resize(Got);
+    }
+    ::close(Fd);
     return Text;
+}
+
+bool IsContinuationByte(char C) {
+    return (static_cast<unsigned char>(C) & 0xC0) == 0x80;
+}
+
+// How many continuation bytes the UTF-8 lead byte C announces.
+int TrailingBytes(char C) {
+    const auto Byte = static_cast<unsigned char>(C);
+    if (Byte >= 0xF0 && Byte <= 0xF7) return 3;
+    if (Byte >= 0xE0) return Byte <= 0xEF ? 2 : 0;
+    if (Byte >= 0xC0) return 1;
+    return 0;
+}
+
+// "Money.dat.tmp.<process>.<count>" or the same for Name.dat: the process that made it, or 0.
+pid_t TemporaryOwner(const std::string& FileName) {
+    for (const char* Target : {MoneyFileName, NameFileName}) {
+        const std::string Prefix = std::string(Target) + ".tmp.";
+        if (!FileName.starts_with(Prefix)) continue;
+        const std::string_view Rest = std::string_view(FileName).substr(Prefix.size());
+        pid_t Owner = 0;
+        const auto [AfterOwner, OwnerError] = std::from_chars(Rest.data(), Rest.data() + Rest.size(), Owner);
+        if (OwnerError != std::errc{} || Owner <= 0 || AfterOwner == Rest.data() + Rest.size() ||
+            *AfterOwner != '.')
+            return 0;
+        const char* Count = AfterOwner + 1;
+        const char* End = Rest.data() + Rest.size();
+        unsigned long long Number = 0;
+        const auto [AfterCount, CountError] = std::from_chars(Count, End, Number);
+        if (CountError != std::errc{} || AfterCount != End) return 0;
+        return Owner;
+    }
+    return 0;
+}
+
+bool ProcessRuns(pid_t Process) {
+    return Process == ::getpid() || ::kill(Process, 0) == 0 || errno == EPERM;
 }
 
 template <typename Integer, std::size_t Count>
@@ -167,11 +240,31 @@ std::string NameLine(const std::string& PlayerName, const std::array<int16_t, 4>
 
 std::string StorableName(const std::string& PlayerName) {
     std::string Name;
-    Name.reserve(PlayerName.size());
+    std::size_t Characters = 0;
+    int TrailLeft = 0;
     for (const char C : PlayerName) {
-        if (C != '"' && !IsControl(C)) Name += C;
+        if (C == '"' || IsControl(C)) continue;
+        // A stray continuation byte counts as a character of its own, so no run of bytes, however
+        // malformed, makes a long name out of few characters.
+        if (IsContinuationByte(C) && TrailLeft > 0) {
+            --TrailLeft;
+        } else {
+            if (Characters == MaxNameLength) break;
+            ++Characters;
+            TrailLeft = TrailingBytes(C);
+        }
+        Name += C;
     }
     return Name;
+}
+
+int32_t ClampBalance(int64_t Cents) {
+    return static_cast<int32_t>(std::clamp<int64_t>(Cents, -int64_t{MaxBalance}, MaxBalance));
+}
+
+int32_t AddToBalance(int32_t Balance, int64_t Cents) {
+    // Both are far inside 64 bits, so the sum itself cannot overflow.
+    return ClampBalance(int64_t{Balance} + std::clamp<int64_t>(Cents, INT32_MIN, INT32_MAX));
 }
 
 bool WriteFileAtomically(const std::filesystem::path& Target, const std::string& Contents) {
@@ -199,14 +292,23 @@ bool SaveNameData(const std::filesystem::path& Folder, const std::string& Player
     return Write && Write(Folder / NameFileName, NameLine(PlayerName, GamesWon));
 }
 
-void LoadRecords(const std::filesystem::path& Folder, Records& Into) {
-    const std::string MoneyFile = ReadFileHead(Folder / MoneyFileName);
+void LoadRecords(const std::filesystem::path& Folder, Records& Into, const std::filesystem::path& Earlier) {
+    // Any entry by the name, even one that cannot be read, means the records are kept here now.
+    const auto FileToRead = [&](const char* FileName) {
+        std::error_code Ignored;
+        const std::filesystem::path Here = Folder / FileName;
+        if (Earlier.empty() || std::filesystem::exists(std::filesystem::symlink_status(Here, Ignored)))
+            return Here;
+        return Earlier / FileName;
+    };
+
+    const std::string MoneyFile = ReadFileHead(FileToRead(MoneyFileName));
     FieldReader Money(MoneyFile);
     for (auto& Balance : Into.FunMoney) {
-        if (!Money.ReadNumber(Balance)) break;
+        if (!Money.ReadBalance(Balance)) break;
     }
 
-    const std::string NameFile = ReadFileHead(Folder / NameFileName);
+    const std::string NameFile = ReadFileHead(FileToRead(NameFileName));
     FieldReader Name(NameFile);
     if (!Name.ReadName(Into.PlayerName)) return;
     // A name read is held as it would be written, with nothing in it that could break the line.
@@ -214,6 +316,21 @@ void LoadRecords(const std::filesystem::path& Folder, Records& Into) {
     for (auto& Won : Into.GamesWon) {
         if (!Name.ReadNumber(Won)) break;
     }
+}
+
+int RemoveLeftoverTemporaries(const std::filesystem::path& Folder) {
+    std::error_code Error;
+    std::filesystem::directory_iterator Entries(Folder.empty() ? "." : Folder, Error);
+    if (Error) return 0;
+    int Removed = 0;
+    for (const auto& Entry : Entries) {
+        const pid_t Owner = TemporaryOwner(Entry.path().filename().string());
+        if (Owner == 0 || ProcessRuns(Owner)) continue;
+        std::error_code NotRegular;
+        if (!Entry.is_regular_file(NotRegular) || Entry.is_symlink(NotRegular)) continue;
+        if (::unlink(Entry.path().c_str()) == 0) ++Removed;
+    }
+    return Removed;
 }
 
 std::string MoneyText(int32_t Cents) {

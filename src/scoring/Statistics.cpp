@@ -1,6 +1,7 @@
 #include "scoring/Statistics.h"
 
 #include "scoring/Records.h"
+#include "scoring/SaveRecords.h"
 #include "scoring/ShowRecords.h"
 #include "shell/Questions.h"
 
@@ -29,8 +30,8 @@ void MnuDelete_Click(Game& G) {
         for (int Seat = 0; Seat < SeatCount; ++Seat)
             ShowGamesWon(Asker, Seat);
         ShowMoney(Asker);
-        SaveNameData(Asker.RecordsFolder, Asker.State.PlayerName, Asker.State.GamesWon);
-        SaveMoneyData(Asker.RecordsFolder, Asker.State.FunMoney);
+        SaveNameData(Asker);
+        SaveMoneyData(Asker);
     });
 }
 
@@ -46,7 +47,7 @@ void mnuNameChange_Click(Game& G) {
             Asker.View.LblPlayer.Caption = S.PlayerName;
             Asker.View.LblName.Caption = S.PlayerName;
             Asker.View.LblPMoney.Caption = S.PlayerName;
-            SaveNameData(Asker.RecordsFolder, S.PlayerName, S.GamesWon);
+            SaveNameData(Asker);
         });
 }
 

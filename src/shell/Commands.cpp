@@ -1,6 +1,6 @@
 #include "shell/Commands.h"
 
-#include "scoring/Records.h"
+#include "scoring/SaveRecords.h"
 #include "shell/Questions.h"
 #include "table/NewHand.h"
 
@@ -43,9 +43,10 @@ void MnuExit_Click(Game& G) {
     Ask(G, Leave, [](Game& Asker, const Answer& Given) {
         if (Given.Button != 0) return;
         Asker.Steps.Abandon();
+        if (Asker.CloseWindows) Asker.CloseWindows();
+        SaveMoneyData(Asker);
+        SaveNameData(Asker);
         Asker.View.Quit = true;
-        SaveMoneyData(Asker.RecordsFolder, Asker.State.FunMoney);
-        SaveNameData(Asker.RecordsFolder, Asker.State.PlayerName, Asker.State.GamesWon);
     });
 }
 

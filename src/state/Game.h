@@ -23,6 +23,9 @@ struct Game {
         : Time(Time), Sounds(Sounds), Steps(Time), Dice(Seed), RecordsFolder(std::move(RecordsFolder)) {}
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
+    ~Game() {
+        if (SaveFailureNote) Time.CancelTimer(SaveFailureNote);
+    }
 
     GameState State;
     DisplayModel View;
@@ -31,6 +34,14 @@ struct Game {
     Flow Steps;
     Random Dice;
     std::filesystem::path RecordsFolder;
+    // Where an earlier run may have kept the records, read from when RecordsFolder has none yet.
+    std::filesystem::path EarlierRecordsFolder;
+    // A failed save has been told to the player; the next save that succeeds clears it.
+    bool SaveFailureTold = false;
+    Clock::TimerId SaveFailureNote = 0;
+    // Closes every window of the program but the table; the window sets it. Exit runs it before
+    // the records are written.
+    std::function<void()> CloseWindows;
     // What goes on once the open message box or name box has been answered.
     FollowUp AfterAnswer;
     // Told of every deal, bidding, trick, score and game end; nobody listens by default.

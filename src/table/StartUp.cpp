@@ -13,8 +13,9 @@ Task<> Form_Load(Game& G) {
     G.View.LblToWin.Caption = std::to_string(S.TargetScore);
     S.PlayerName = "Player";
 
+    RemoveLeftoverTemporaries(G.RecordsFolder);
     Records Read;
-    LoadRecords(G.RecordsFolder, Read);
+    LoadRecords(G.RecordsFolder, Read, G.EarlierRecordsFolder);
     S.FunMoney = Read.FunMoney;
     S.PlayerName = Read.PlayerName;
     S.GamesWon = Read.GamesWon;

@@ -71,6 +71,37 @@ TEST_F(HandUnderWay, NewGameQuestionHoldsTheTrickUntilAnswered) {
     EXPECT_NE(S.CardsLeft, Left);
 }
 
+// While the game stands still behind a modal window, a click on a card, a bid or Continue is not
+// taken, not even later: only a click made once the game goes on again counts.
+TEST(HumanClicks, NoneIsTakenWhileTheGameIsHeld) {
+    Table T{BeatrixDealsFirst};
+    Game& G = T.G;
+    T.NewGame();
+    ASSERT_TRUE(G.View.FramBids.Visible);
+    G.Steps.Hold();
+    Click(G, {Element::BidNumber, 3});
+    G.Steps.Release();
+    T.Clock.RunUntilIdle();
+    EXPECT_TRUE(G.Steps.AwaitingHuman(HumanWait::Bid));
+    Click(G, {Element::BidNumber, 2});
+    T.Clock.RunUntilIdle();
+    ASSERT_TRUE(G.Steps.AwaitingHuman(HumanWait::Card));
+    EXPECT_EQ(G.State.Bids[Human], 2);
+
+    const int16_t Card = FirstLegal(G.State);
+    G.Steps.Hold();
+    Click(G, {Element::Card, Card});
+    EXPECT_FALSE(G.State.CardClickLock);
+    G.Steps.Release();
+    T.Clock.RunUntilIdle();
+    EXPECT_EQ(G.State.Deck[Card].Holder, Human);
+    PlayScripted(T, [&G] { return G.View.FramResults.Visible; });
+    G.Steps.Hold();
+    Click(G, {Element::Continue});
+    EXPECT_TRUE(G.View.FramResults.Visible);
+    G.Steps.Release();
+}
+
 // The lead sets the suit led; a spade that follows breaks spades; each card leaves its hand for
 // its own place in the trick and counts as played.
 TEST(MoveToTrick, TakesTheCardFromItsHandIntoItsPlace) {

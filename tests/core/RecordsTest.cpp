@@ -4,13 +4,19 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
+#include <future>
 #include <limits>
 #include <map>
 #include <optional>
 #include <vector>
 
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -52,8 +58,8 @@ TEST(Records, SavedFilesAreByteExactAndLoadBack) {
         std::string MoneyBytes, NameBytes;
     } Cases[] = {
         {{"Player", {0, 0, 0, 0}, {0, 0, 0, 0}}, "0,0,0,0\r\n", "\"Player\",0,0,0,0\r\n"},
-        {{"Lee, Ann", {150, -37, 40000, Least}, {3, -1, 32767, -32768}},
-         "150,-37,40000,-2147483648\r\n",
+        {{"Lee, Ann", {150, -37, 40000, -Most}, {3, -1, 32767, -32768}},
+         "150,-37,40000,-2147483647\r\n",
          "\"Lee, Ann\",3,-1,32767,-32768\r\n"},
         {{"", {Most, 1, -1, 0}, {0, 9, 0, 9}}, "2147483647,1,-1,0\r\n", "\"\",0,9,0,9\r\n"},
         {{"Zo\xC3\xAB", {1, 2, 3, 4}, {1, 2, 3, 4}}, "1,2,3,4\r\n", "\"Zo\xC3\xAB\",1,2,3,4\r\n"},
@@ -81,8 +87,10 @@ TEST(Records, MoneyIsReadUpToTheFirstBadField) {
         {"\x01garbage\xFF\r\n", {0, 0, 0, 0}},
         {"1,2x,3,4\r\n", {1, 0, 0, 0}},
         {"1,,3,4\r\n", {1, 0, 0, 0}},
-        {"1,2147483648,3,4\r\n", {1, 0, 0, 0}},
-        {"-2147483649,1,1,1\r\n", {0, 0, 0, 0}},
+        // Balances beyond what the file holds stop at the limit, whatever their size.
+        {"1,2147483648,3,4\r\n", {1, Most, 3, 4}},
+        {"-2147483649,1,1,1\r\n", {-Most, 1, 1, 1}},
+        {"-2147483648,99999999999999999999999,-99999999999999999999999,0\r\n", {-Most, Most, -Most, 0}},
         {" 7 ,\t-8\t, 9,10 \r\n", {7, -8, 9, 10}},
         {"1,2,3,4", {1, 2, 3, 4}},
         {"1\r\n2\n3\r4\r\n", {1, 2, 3, 4}},
@@ -163,6 +171,153 @@ TEST(Records, StorableNameDropsWhatWouldBreakTheLine) {
     };
     for (const auto& [Name, Storable] : Cases)
         EXPECT_EQ(StorableName(Name), Storable) << Name;
+}
+
+// Forty characters at most, counted as UTF-8 characters, however the name came; a malformed byte
+// counts as a character of its own. Cutting an already cut name changes nothing.
+TEST(Records, NamesAreCutToFortyCharacters) {
+    const std::string Forty(40, 'A'), Accented = "\xC3\xA9";
+    std::string FortyAccented;
+    for (int I = 0; I < 40; ++I)
+        FortyAccented += Accented;
+    const std::pair<std::string, std::string> Cases[] = {
+        {std::string(30000, 'A'), Forty},
+        {Forty + "B", Forty},
+        {std::string(39, 'A') + "\"\r\nBC", std::string(39, 'A') + "B"},
+        {FortyAccented + Accented, FortyAccented},
+        {std::string(39, 'A') + "\xF0\x9F\x82\xA1" + "Z", std::string(39, 'A') + "\xF0\x9F\x82\xA1"},
+        {std::string(100, '\x80'), std::string(40, '\x80')},
+        {"Ann", "Ann"},
+    };
+    for (const auto& [Name, Cut] : Cases) {
+        EXPECT_EQ(StorableName(Name), Cut) << Name.size();
+        EXPECT_EQ(StorableName(Cut), Cut);
+    }
+    EXPECT_EQ(MaxNameLength, 40u);
+}
+
+// A pasted name of 30,000 characters is written as its first forty and reads back exactly; a long
+// name already in Name.dat, quoted or not, is read as its first forty, with the counts after it.
+TEST(Records, LongNamesAreWrittenAndReadCut) {
+    ScratchFolder Folder;
+    ASSERT_TRUE(SaveNameData(Folder.Path, std::string(30000, 'N'), {5, 6, 7, 8}));
+    const std::string Line = "\"" + std::string(40, 'N') + "\",5,6,7,8\r\n";
+    EXPECT_EQ(Contents(Folder.Path / NameFileName), Line);
+    for (const std::string& Bytes :
+         {Line, "\"" + std::string(1500, 'N') + "\",5,6,7,8\r\n", std::string(1500, 'N') + ",5,6,7,8\r\n"}) {
+        const Records Loaded = Load(std::nullopt, Bytes);
+        EXPECT_EQ(Loaded.PlayerName, std::string(40, 'N'));
+        EXPECT_EQ(Loaded.GamesWon, (Wins{5, 6, 7, 8}));
+    }
+}
+
+// A pipe or a folder by the name of a records file reads as missing, at once: nothing waits for a
+// writer that never comes.
+TEST(Records, OnlyRegularFilesAreRead) {
+    ScratchFolder Folder;
+    for (const char* Name : {MoneyFileName, NameFileName})
+        ASSERT_EQ(::mkfifo((Folder.Path / Name).c_str(), 0600), 0);
+    auto Reading = std::async(std::launch::async, [&Folder] {
+        Records Loaded;
+        Loaded.FunMoney = {1, 2, 3, 4};
+        LoadRecords(Folder.Path, Loaded);
+        return Loaded;
+    });
+    if (Reading.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+        // Writers let the stuck reads end, so the test can report it instead of hanging.
+        for (const char* Name : {MoneyFileName, NameFileName}) {
+            const int Writer = ::open((Folder.Path / Name).c_str(), O_WRONLY | O_NONBLOCK);
+            if (Writer >= 0) ::close(Writer);
+        }
+        FAIL() << "reading a pipe waited for a writer";
+    }
+    const Records Loaded = Reading.get();
+    EXPECT_EQ(Loaded.FunMoney, (Money{1, 2, 3, 4}));
+    EXPECT_EQ(Loaded.PlayerName, "Player");
+
+    ScratchFolder Folders;
+    fs::create_directory(Folders.Path / MoneyFileName);
+    fs::create_directory(Folders.Path / NameFileName);
+    Records FromFolders;
+    LoadRecords(Folders.Path, FromFolders);
+    EXPECT_EQ(FromFolders.FunMoney, (Money{}));
+    EXPECT_EQ(FromFolders.PlayerName, "Player");
+}
+
+// Each file is read from the folder of an earlier run only while the records folder has no entry
+// by its name, readable or not.
+TEST(Records, AFileNotYetInTheFolderIsReadFromTheEarlierOne) {
+    ScratchFolder Earlier, Now;
+    Earlier.Write(MoneyFileName, "1,2,3,4\r\n");
+    Earlier.Write(NameFileName, "\"Ann\",1,1,1,1\r\n");
+    Records Loaded;
+    LoadRecords(Now.Path, Loaded, Earlier.Path);
+    EXPECT_EQ(Loaded.FunMoney, (Money{1, 2, 3, 4}));
+    EXPECT_EQ(Loaded.PlayerName, "Ann");
+
+    Now.Write(NameFileName, "\"Bea\",2,2,2,2\r\n");
+    Now.Write(MoneyFileName, "");
+    Records Mixed;
+    LoadRecords(Now.Path, Mixed, Earlier.Path);
+    EXPECT_EQ(Mixed.FunMoney, (Money{}));
+    EXPECT_EQ(Mixed.PlayerName, "Bea");
+    EXPECT_EQ(Mixed.GamesWon, (Wins{2, 2, 2, 2}));
+    EXPECT_EQ(Snapshot(Earlier.Path).size(), 2u);
+}
+
+// A temporary file is removed only when the process that made it has gone: a save of this process,
+// or of any other still running, keeps its own; anything else in the folder stays.
+TEST(Records, LeftoverTemporariesOfGoneProcessesAreRemoved) {
+    const pid_t Gone = ::fork();
+    if (Gone == 0) ::_exit(0);
+    ASSERT_GT(Gone, 0);
+    ASSERT_EQ(::waitpid(Gone, nullptr, 0), Gone);
+    const std::string Dead = std::to_string(Gone), Alive = std::to_string(::getpid());
+
+    ScratchFolder Folder;
+    const std::vector<std::string> Removed = {"Money.dat.tmp." + Dead + ".0", "Name.dat.tmp." + Dead + ".17"};
+    const std::vector<std::string> Kept = {"Money.dat.tmp." + Alive + ".3",
+                                           "Name.dat.tmp.1.2",
+                                           "Money.dat",
+                                           "Money.dat.tmp." + Dead,
+                                           "Money.dat.tmp." + Dead + ".x",
+                                           "Other.dat.tmp." + Dead + ".1",
+                                           "Name.dat.tmp.-5.1"};
+    for (const auto& Name : Removed)
+        Folder.Write(Name, "1,2");
+    for (const auto& Name : Kept)
+        Folder.Write(Name, "kept");
+    fs::create_directory(Folder.Path / ("Name.dat.tmp." + Dead + ".9"));
+
+    EXPECT_EQ(RemoveLeftoverTemporaries(Folder.Path), 2);
+    Files Expected;
+    for (const auto& Name : Kept)
+        Expected[Name] = "kept";
+    Expected["Name.dat.tmp." + Dead + ".9"] = "<dir>";
+    EXPECT_EQ(Snapshot(Folder.Path), Expected);
+    EXPECT_EQ(RemoveLeftoverTemporaries(Folder.Path / "missing"), 0);
+}
+
+// Balances stop at the limits, either side, and the limits are each other's negation.
+TEST(Records, BalancesStayWithinTheLimits) {
+    EXPECT_EQ(MaxBalance, Most);
+    const struct {
+        int32_t Balance;
+        int64_t Cents;
+        int32_t After;
+    } Cases[] = {
+        {0, 150, 150},
+        {-37, -100, -137},
+        {Most - 10, 50, Most},
+        {-Most + 10, -50, -Most},
+        {Least, 0, -Most},
+        {Most, std::numeric_limits<int64_t>::max(), Most},
+        {-Most, std::numeric_limits<int64_t>::min(), -Most},
+        {Most, -Most, 0},
+    };
+    for (const auto& C : Cases)
+        EXPECT_EQ(AddToBalance(C.Balance, C.Cents), C.After) << C.Balance << " " << C.Cents;
+    EXPECT_EQ(ClampBalance(std::numeric_limits<int64_t>::min()), -Most);
 }
 
 TEST(Records, MoneyTextIsTheShortestDollarAmount) {

@@ -15,6 +15,7 @@
 #include <QTest>
 
 #include <memory>
+#include <utility>
 
 using namespace tarnwick;
 
@@ -173,6 +174,48 @@ private slots:
         QCOMPARE(Ok->geometry(), QRect(Px(2760), Px(4200), Px(1575), Px(375)));
         QVERIFY(Ok->parentWidget() == Splash);
         QCOMPARE(Ok->palette().color(QPalette::Button), QColor(192, 255, 192));
+    }
+
+    // E&xit and &O.K are each one flat colour from edge to edge beside their captions, whatever
+    // the style would paint, held down as much as up.
+    void exitAndOkAreDrawnFlatInTheirOwnColours() {
+        Help->ShowHelp();
+        Splash->ShowAbout();
+        QVERIFY(QTest::qWaitForWindowExposed(Help) && QTest::qWaitForWindowExposed(Splash));
+        const std::pair<QPushButton*, QColor> Buttons[] = {
+            {Find<QPushButton>(Help, "Command1"), QColor(0, 192, 0)},
+            {Find<QPushButton>(Splash, "CmdOK"), QColor(192, 255, 192)}};
+        for (const auto& [Button, Colour] : Buttons) {
+            for (const bool Down : {false, true}) {
+                Button->setDown(Down);
+                const QImage Face = Grab(Button);
+                const int Right = Face.width() - 1, Bottom = Face.height() - 1;
+                int Off = 0;
+                for (int Y = 3; Y <= Bottom - 3; ++Y)
+                    for (int X = 3; X <= 12; ++X)
+                        Off += (Face.pixelColor(X, Y) != Colour) + (Face.pixelColor(Right - X, Y) != Colour);
+                QVERIFY2(Off == 0, qPrintable(Button->objectName() + QStringLiteral(": %1 off").arg(Off)));
+                QCOMPARE(Face.pixelColor(Right, Bottom), QColor(Qt::black));
+                QCOMPARE(Face.pixelColor(0, 0), Down ? QColor(Qt::black) : QColor(Qt::white));
+            }
+            Button->setDown(false);
+            QCOMPARE(Button->palette().color(QPalette::Button), Colour);
+        }
+    }
+
+    // The first showing holds the game until O.K; a later one leaves it going.
+    void onlyTheFirstShowingHoldsTheTable() {
+        QList<bool> Held;
+        connect(Splash, &FrmSplash::TableHeld, this, [&Held](bool On) { Held << On; });
+        Splash->ShowAbout();
+        QVERIFY(QTest::qWaitForWindowExposed(Splash));
+        QCOMPARE(Held, QList<bool>{true});
+        QTest::mouseClick(Find(Splash, "CmdOK"), Qt::LeftButton);
+        QCOMPARE(Held, (QList<bool>{true, false}));
+        Splash->ShowAbout();
+        QVERIFY(QTest::qWaitForWindowExposed(Splash));
+        QTest::mouseClick(Find(Splash, "CmdOK"), Qt::LeftButton);
+        QCOMPARE(Held, (QList<bool>{true, false}));
     }
 
     // Shown first over the table and modal to it; O.K only hides it, and it comes back modeless.
