@@ -1,6 +1,6 @@
-// Whole games at the real table window, offscreen and in virtual time: a scripted human who only
-// clicks, presses keys and picks menu commands as a player would, from the first F2 to the end of
-// the game, plus the questions that guard a game in progress and the way out of the program.
+// A game at the real table window, offscreen and in virtual time, played by a scripted human who
+// only clicks, presses keys and picks menu commands as a player would: the question that guards a
+// game in progress and holds the table, the way out of the program, and closing mid-game.
 
 #include "gui/FrmTable.h"
 #include "gui/QtClock.h"
@@ -22,7 +22,6 @@ using namespace tarnwick;
 
 namespace {
 
-const QString NewGamePrompt = QStringLiteral("Press F2 for a new game or Ctrl + x to exit.");
 const QString YourTurn = QStringLiteral("please click on card you wish to play.");
 const QString TryAgain = QStringLiteral(" Sorry, you cannot play that card. Try again please");
 const int SouthRow = Px(6600);
@@ -40,8 +39,6 @@ class WholeGameTest : public QObject {
 private:
     std::unique_ptr<QTemporaryDir> Records;
     std::unique_ptr<FrmTable> Table;
-    // What the results frame showed each time it waited for Continue.
-    std::vector<QStringList> ResultsSeen;
 
     QString RecordsFile(const char* Name) const {
         return QDir(Records->path()).filePath(QString::fromLatin1(Name));
@@ -108,10 +105,6 @@ private:
         if (BoxOpen()) {
             Click(QStringLiteral("Label1_0"));
         } else if (Shown(QStringLiteral("FramResults"))) {
-            QStringList Texts;
-            for (const char* Name : {"TxtPlayer", "TxtRodrick", "TxtDesmond", "TxtBeatrix"})
-                Texts << Text(QString::fromLatin1(Name));
-            ResultsSeen.push_back(Texts);
             Click(QStringLiteral("CmdClose"));
         } else if (Shown(QStringLiteral("FramBids"))) {
             Click(QStringLiteral("LblBids1"));
@@ -148,7 +141,6 @@ private slots:
     void init() {
         Records = std::make_unique<QTemporaryDir>();
         QVERIFY(Records->isValid());
-        ResultsSeen.clear();
     }
 
     void cleanup() {
@@ -157,59 +149,31 @@ private slots:
         Records.reset();
     }
 
-    void aWholeGameToOneHundredIsPlayedToItsEnd() {
-        OpenTable(11);
-        Find<QAction>(QStringLiteral("Mnu100"))->trigger();
-        QCOMPARE(Text(QStringLiteral("LblToWin")), QStringLiteral("100"));
-        PressF2();
-        QVERIFY(PlayUntil([this] { return !BoxOpen() && Status() == NewGamePrompt; }));
-        QVERIFY(!ResultsSeen.empty());
-        const char* Starts[] = {"Player you scored ", "Rodrick scored ", "Desmond scored ",
-                                "Beatrix scored "};
-        for (const QStringList& Texts : ResultsSeen)
-            for (int Seat = 0; Seat < 4; ++Seat)
-                QVERIFY2(Texts[Seat].startsWith(QLatin1String(Starts[Seat])), qPrintable(Texts[Seat]));
-        // With this seed Desmond wins alone and is paid by the others.
-        QCOMPARE(ReadAll(RecordsFile("Money.dat")), QByteArray("-71,-34,174,-69\r\n"));
-        QCOMPARE(ReadAll(RecordsFile("Name.dat")), QByteArray("\"Player\",0,0,1,0\r\n"));
-    }
-
+    // The question holds the table: nothing moves behind it, and after No the same hand goes on.
     void f2InTheMiddleOfAGameAsksFirst() {
         OpenTable(5);
         PressF2();
         QVERIFY(PlayUntil([this] {
-            return Text(QStringLiteral("StatusPanel1")) == QStringLiteral("Hand  Number 2") && HumansTurn() &&
-                   !BoxOpen();
+            return SouthHand().size() == 12 && Table->GameAtTable().Steps.AwaitingHuman(HumanWait::Card) &&
+                   HumansTurn() && !BoxOpen();
         }));
         const QStringList Before = Snapshot();
-        QVERIFY(Before.mid(1, 4) != QStringList(4, QStringLiteral("0")));
         PressF2();
         QTRY_VERIFY_WITH_TIMEOUT(BoxOpen(), 2000);
-        QCOMPARE(Text(QStringLiteral("Label3")), QStringLiteral("   SEE YOU!"));
-        QCOMPARE(Text(QStringLiteral("Label1_0")), QStringLiteral("Yes Please"));
-        QCOMPARE(Text(QStringLiteral("Label1_1")), QStringLiteral("Ooops - No"));
+        QTest::qWait(50);
+        QCOMPARE(Snapshot(), Before);
         Click(QStringLiteral("Label1_1"));
         QVERIFY(!BoxOpen());
         QTest::qWait(50);
         QCOMPARE(Snapshot(), Before);
         QVERIFY(HumansTurn());
-
-        // The same hand goes on: the human's card is taken.
-        const size_t Held = SouthHand().size();
         PlayACard();
-        QTRY_COMPARE_WITH_TIMEOUT(SouthHand().size(), Held - 1, 2000);
-        QCOMPARE(Text(QStringLiteral("StatusPanel1")), QStringLiteral("Hand  Number 2"));
+        QTRY_COMPARE_WITH_TIMEOUT(SouthHand().size(), size_t(11), 2000);
 
+        // Yes deals a new game: the bids are asked for again.
         PressF2();
         QTRY_VERIFY_WITH_TIMEOUT(BoxOpen(), 2000);
         Click(QStringLiteral("Label1_0"));
-        QTRY_COMPARE_WITH_TIMEOUT(Text(QStringLiteral("StatusPanel1")), QStringLiteral("Hand  Number 1"),
-                                  5000);
-        QString Panel;
-        for (int Seat = 0; Seat < 4; ++Seat)
-            Panel +=
-                Text(QStringLiteral("LblScore%1").arg(Seat)) + Text(QStringLiteral("LblBags%1").arg(Seat));
-        QCOMPARE(Panel, QString());
         QVERIFY(PlayUntil([this] { return Shown(QStringLiteral("FramBids")); }));
         QCOMPARE(Text(QStringLiteral("StatusPanel1")), QStringLiteral("Hand  Number 1"));
     }
@@ -226,7 +190,6 @@ private slots:
 
         Exit->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(BoxOpen(), 2000);
-        QCOMPARE(Text(QStringLiteral("Label1_1")), QStringLiteral("Ooops - No"));
         Click(QStringLiteral("Label1_1"));
         QTest::qWait(50);
         QVERIFY(!BoxOpen());
@@ -236,7 +199,6 @@ private slots:
 
         Exit->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(BoxOpen(), 2000);
-        QCOMPARE(Text(QStringLiteral("Label1_0")), QStringLiteral("Yes Please"));
         Click(QStringLiteral("Label1_0"));
         QTRY_VERIFY_WITH_TIMEOUT(!Table->isVisible(), 2000);
         QCOMPARE(ReadAll(RecordsFile("Name.dat")), QByteArray("\"Ann\",2,0,1,0\r\n"));
