@@ -2,20 +2,16 @@
 // the player makes offered as a Press action that runs the same click, the roles and names a
 // screen reader reads, and every new status text sent out as a notification of the status bar.
 
-#include "gui/FrmTable.h"
-#include "gui/QtClock.h"
+#include "TableUnderTest.h"
 #include "gui/TableWidgets.h"
 #include "shell/HelpText.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QElapsedTimer>
-#include <QLabel>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QStatusBar>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QWindow>
 
 #include <algorithm>
@@ -23,6 +19,7 @@
 #include <vector>
 
 using namespace tarnwick;
+using tarnwick::test::TableUnderTest;
 
 namespace {
 
@@ -56,25 +53,16 @@ std::vector<QAccessibleInterface*> Children(QAccessibleInterface* Parent) {
 
 } // namespace
 
-class AccessibilityTest : public QObject {
+class AccessibilityTest : public QObject, public TableUnderTest {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> Records;
-    std::unique_ptr<FrmTable> Table;
     // Every announcement heard, and every text heard in them, in order.
     std::vector<QPointer<QObject>> Heard;
     QStringList Announced;
     // What the status panel showed at moments when the newest announcement said something else.
     QStringList Mismatches;
 
-    template <class T = QWidget> T* Find(const QString& Name) {
-        T* Found = Table->findChild<T*>(Name);
-        if (!Found) qFatal("no %s on the table", qPrintable(Name));
-        return Found;
-    }
-    QString Text(const QString& Name) { return Find<QLabel>(Name)->text(); }
-    QString Status() { return Text(QStringLiteral("StatusPanel2")); }
     QAccessibleInterface* Element(const QString& Name) { return Of(Find(Name)); }
 
     // The newest announcement, read as a screen reader reads a notification: its labels.
@@ -132,13 +120,10 @@ private:
 
     bool HumansTurn() { return Status().endsWith(YourTurn) || Status().endsWith(TryAgain); }
 
+    // Start-up is listened to as well.
     void OpenTable(uint64_t Seed) {
-        Table = std::make_unique<FrmTable>(QStringLiteral(TARNWICK_ASSETS), Records->path().toStdString(),
-                                           Seed, std::make_unique<QtVirtualClock>());
-        Table->Start();
-        QVERIFY(QTest::qWaitForWindowExposed(Table.get()));
-        QVERIFY(Until(
-            [this] { return Status() == QStringLiteral("Press F2 for new game or go to Game menu!"); }));
+        Open(Seed);
+        QVERIFY(Until([this] { return StartedUp(); }));
     }
 
     void StartAHand() {
@@ -148,17 +133,13 @@ private:
 
 private slots:
     void init() {
-        Records = std::make_unique<QTemporaryDir>();
+        NewRecords();
         Heard.clear();
         Announced.clear();
         Mismatches.clear();
     }
 
-    void cleanup() {
-        Table.reset();
-        QTest::qWait(10);
-        Records.reset();
-    }
+    void cleanup() { CloseTable(); }
 
     void aWholeHandIsPlayedThroughPressActions() {
         OpenTable(11);
