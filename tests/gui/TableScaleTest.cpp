@@ -3,22 +3,17 @@
 // as fine as the screen's pixels. Run on three offscreen screens: a 1920 x 1080 desktop (the
 // first), a 1024 x 600 netbook and a 1920 x 1080 screen of two device pixels a pixel.
 
-#include "gui/FrmTable.h"
+#include "TableUnderTest.h"
 #include "gui/Pictures.h"
-#include "gui/QtClock.h"
 #include "gui/TableWidgets.h"
 #include "play/HumanPlay.h"
 
 #include <QAction>
 #include <QGuiApplication>
 #include <QImage>
-#include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QScreen>
 #include <QStatusBar>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QWindow>
 
 #include <algorithm>
@@ -28,6 +23,7 @@
 #include <vector>
 
 using namespace tarnwick;
+using tarnwick::test::TableUnderTest;
 
 namespace {
 
@@ -74,30 +70,11 @@ QScreen* ScreenNamed(const char* Name) {
 
 } // namespace
 
-class TableScaleTest : public QObject {
+class TableScaleTest : public QObject, public TableUnderTest {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> Records;
-    std::unique_ptr<FrmTable> Table;
-
-    template <class T = QWidget> T* Find(const QString& Name) {
-        T* Found = Table->findChild<T*>(Name);
-        if (!Found) qFatal("no %s on the table", qPrintable(Name));
-        return Found;
-    }
     QWidget* Card(int K) { return Find(QStringLiteral("Cds%1").arg(K)); }
-    QString Status() { return Find<QLabel>(QStringLiteral("StatusPanel2"))->text(); }
-
-    void OpenTable(const char* On = "Desktop") {
-        Table = std::make_unique<FrmTable>(Assets, Records->path().toStdString(), 7,
-                                           std::make_unique<QtVirtualClock>());
-        Table->setScreen(ScreenNamed(On));
-        Table->Start();
-        QVERIFY(QTest::qWaitForWindowExposed(Table.get()));
-        QTRY_COMPARE_WITH_TIMEOUT(Status(), QStringLiteral("Press F2 for new game or go to Game menu!"),
-                                  5000);
-    }
 
     // Gives the table's room the size of the whole table at about Factor; returns the scale taken.
     double ResizeTo(double Factor) {
@@ -159,21 +136,13 @@ private:
     }
 
 private slots:
-    void init() {
-        Records = std::make_unique<QTemporaryDir>();
-        QVERIFY(Records->isValid());
-    }
-
-    void cleanup() {
-        Table.reset();
-        QTest::qWait(10);
-        Records.reset();
-    }
+    void init() { NewRecords(); }
+    void cleanup() { CloseTable(); }
 
     // Where it fits the table opens at its designed size, centred as well as the frame allowed for
     // before there was one lets it be; resized, every box lands on the pixels its scale gives.
     void theLayoutLandsOnTheSamePixelsAtEveryScale() {
-        OpenTable();
+        OpenTable(7, ScreenNamed("Desktop"));
         QCOMPARE(Table->Scaled().Factor, 1.0);
         QCOMPARE(Find(QStringLiteral("Room"))->size(), QSize(1048, 888));
         const QRect Screen = Table->screen()->availableGeometry();
@@ -208,7 +177,7 @@ private slots:
     // Thirteen times at a small table, the centre of what shows of a card the rules allow: that
     // card, the one on top there, is the card played.
     void aClickOnTheSmallTablePlaysTheCardUnderThePointer() {
-        OpenTable();
+        OpenTable(7, ScreenNamed("Desktop"));
         QVERIFY(std::abs(ResizeTo(0.6) - 0.6) < 0.001);
         QWidget* Client = Find(QStringLiteral("Table"));
         Table->windowHandle()->requestActivate();
@@ -260,7 +229,7 @@ private slots:
     // On a 1024 x 600 screen the whole window fits, frame, menus and status bar and all, and every
     // text of the table still fits its box.
     void onASmallScreenTheTableOpensSmallerAndWhole() {
-        OpenTable("Netbook");
+        OpenTable(7, ScreenNamed("Netbook"));
         const double Factor = Table->Scaled().Factor;
         QVERIFY2(Factor < 0.7 && Factor >= FrmTable::SmallestScale, qPrintable(QString::number(Factor)));
         const QRect Screen = ScreenNamed("Netbook")->availableGeometry();
@@ -314,7 +283,7 @@ private slots:
     // On a screen of two device pixels a pixel the top card of the pack shows the double-size
     // picture pixel for pixel.
     void aDenseScreenShowsTheFinerPictures() {
-        OpenTable("Dense");
+        OpenTable(7, ScreenNamed("Dense"));
         QCOMPARE(Table->devicePixelRatioF(), 2.0);
         QCOMPARE(Table->Scaled().Factor, 1.0);
         const QImage Shown = Card(52)->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
