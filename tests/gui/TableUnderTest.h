@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <utility>
 
 namespace tarnwick::test {
 
@@ -35,10 +36,12 @@ protected:
         QVERIFY(Records->isValid());
     }
 
-    // Opens the table, on screen On if one is named; start-up goes on in the background.
-    void Open(uint64_t Seed, QScreen* On = nullptr) {
-        Table = std::make_unique<FrmTable>(QStringLiteral(TARNWICK_ASSETS), Records->path().toStdString(), Seed,
-                                           std::make_unique<QtVirtualClock>());
+    // Opens the table, on screen On if one is named; start-up goes on in the background. No Time
+    // means the real clock.
+    void Open(uint64_t Seed, QScreen* On = nullptr,
+              std::unique_ptr<TableClock> Time = std::make_unique<QtVirtualClock>()) {
+        Table = std::make_unique<FrmTable>(QStringLiteral(TARNWICK_ASSETS), Records->path().toStdString(),
+                                           Seed, std::move(Time));
         if (On) Table->setScreen(On);
         Table->Start();
         QVERIFY(QTest::qWaitForWindowExposed(Table.get()));

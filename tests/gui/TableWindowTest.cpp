@@ -1,55 +1,34 @@
 // The real table window, offscreen: what a player sees after start-up, the target commands, and
 // a first hand started with F2 up to the human's bid.
 
-#include "gui/FrmTable.h"
+#include "TableUnderTest.h"
 #include "gui/TableWidgets.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QMenu>
-#include <QTemporaryDir>
-#include <QTest>
 
 #include <fstream>
-#include <memory>
 
 using namespace tarnwick;
+using tarnwick::test::TableUnderTest;
 
-class TableWindowTest : public QObject {
+class TableWindowTest : public QObject, public TableUnderTest {
     Q_OBJECT
 
-private:
-    std::unique_ptr<QTemporaryDir> Records;
-    std::unique_ptr<FrmTable> Table;
-
-    template <class T = QWidget> T* Find(const char* Name) {
-        T* Found = Table->findChild<T*>(QString::fromLatin1(Name));
-        if (!Found) qFatal("no %s on the table", Name);
-        return Found;
-    }
-    QString Text(const char* Name) { return Find<QLabel>(Name)->text(); }
-    bool StartedUp() {
-        return Text("StatusPanel2") == QStringLiteral("Press F2 for new game or go to Game menu!");
-    }
-
 private slots:
+    // Ann's records, and the table in real time.
     void init() {
-        Records = std::make_unique<QTemporaryDir>();
+        NewRecords();
         std::ofstream(QDir(Records->path()).filePath(QStringLiteral("Name.dat")).toStdString(),
                       std::ios::binary)
             << "\"Ann, of Tarn\",2,0,1,0\r\n";
         std::ofstream(QDir(Records->path()).filePath(QStringLiteral("Money.dat")).toStdString(),
                       std::ios::binary)
             << "-350,150,0,200\r\n";
-        Table = std::make_unique<FrmTable>(QStringLiteral(TARNWICK_ASSETS), Records->path().toStdString(), 7);
-        Table->Start();
-        QVERIFY(QTest::qWaitForWindowExposed(Table.get()));
+        Open(7, nullptr, nullptr);
     }
 
-    void cleanup() {
-        Table.reset();
-        Records.reset();
-    }
+    void cleanup() { CloseTable(); }
 
     void startUpLaysThePackAndTheRecordsOnTheTable() {
         // The pack appears only when the riffle sound has had its half second.
