@@ -22,7 +22,6 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
-#include <ostream>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -35,12 +34,7 @@ namespace tarnwick::test {
 struct Heard {
     std::string What;
     uint64_t At = 0;
-    bool operator==(const Heard&) const = default;
 };
-
-inline std::ostream& operator<<(std::ostream& Out, const Heard& H) {
-    return Out << H.What << "@" << H.At;
-}
 
 class RecordingSpeaker {
 public:
@@ -72,9 +66,6 @@ inline std::string Contents(const std::filesystem::path& File) {
     if (!In) return "<none>";
     return {std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>()};
 }
-
-inline constexpr const char* DealWave = "CardDeal1.wav";
-inline constexpr const char* RiffleWave = "Riffle.wav";
 
 struct Table {
     explicit Table(uint64_t Seed = 1, uint32_t StartTick = 0)
@@ -157,11 +148,6 @@ inline void PlayScripted(
             Click(G, {Element::Card, FirstLegal(G.State)});
     }
     ADD_FAILURE() << "the game never settled";
-}
-
-// The computer players who bid before the human in this hand.
-inline int BotsBeforeHuman(const GameState& S) {
-    return (SeatCount - S.FirstLeader) % SeatCount;
 }
 
 // With this seed the first hand of the first game is dealt by Beatrix, so the human bids first.

@@ -17,10 +17,6 @@ namespace tarnwick::sim::test {
 
 struct Run {
     std::string Log;
-    std::string Problem;
-    std::string Violation;
-    uint64_t Fallbacks = 0;
-    int16_t TargetSet = 0;
 };
 
 // Plays Games games on one table, every step checked, and keeps the hand history.
@@ -39,10 +35,6 @@ inline Run PlayGames(uint64_t Seed, int Games, int16_t Target) {
         for (int Game = 0; Game < Games && Table.PlayGame(); ++Game) {
         }
         Log.Finish();
-        Result.Problem = Table.Problem();
-        Result.Violation = Checks.FirstViolation();
-        Result.Fallbacks = Table.Fallbacks();
-        Result.TargetSet = Table.Table().State.TargetScore;
     }
     std::fclose(Memory);
     Result.Log.assign(Text, Size);
