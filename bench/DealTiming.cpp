@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the game's paced routines on the real Qt event loop: the riffle and the whole deal, run
 // by the same flow and clock as in the window, against the pauses they are meant to take. Nothing
 // is drawn and nothing sounds, so what is measured is the pacing itself: how closely the clock's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of the game's own work, with Google Benchmark:
 //   WholeFlow       whole games through the window's handlers on a virtual clock, the display
 //                   model kept up to date and every pause counted but not waited; hands a second.

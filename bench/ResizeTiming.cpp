@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the table takes to follow a resize of its window: laying every element out again at the
 // new scale and painting the table, every picture made afresh at its new size.
 //

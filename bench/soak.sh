@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The soak: whole games without end through the window's own handlers, every step checked.
 #
 #   bench/soak.sh [build-folder] [games] [seed]      (build/ beside bench/, 200000 games, seed 1)

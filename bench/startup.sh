@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up and idle cost of the table window, under a private Xvfb.
 #
 #   bench/startup.sh [build-folder]        (the build folder is build/ beside bench/ by default)

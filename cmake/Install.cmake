@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installation: the game, its pictures and sounds, its manual page, its licence and history, and
 # what a desktop needs to offer it. The tests, the simulator and the timing programs stay in the
 # build tree.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Packages: cpack --config <build>/CPackConfig.cmake -G DEB, or the "package" target. The package
 # takes its version from project(), the one place it is written.
 set(CPACK_PACKAGE_NAME tarnwick)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Removes every file the last `cmake --install` listed in its manifest, then the game's own folders
 # once they are empty. Run by the "uninstall" target with -DManifest=<build>/install_manifest.txt.
 if(NOT EXISTS "${Manifest}")

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as Money.dat and as Name.dat at once, read by the game's own start-up reader.
 // Whatever the bytes, reading must not crash or hang, must write nothing, and must leave records
 // the game can go on with:

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzzer of the records reader with clang (libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer) and runs it, seeded with the inputs in fuzz/corpus/.
 #

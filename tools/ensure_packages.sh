@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the game needs to build, run and test, when any is missing.
 # As root it runs apt-get itself; otherwise it prints the one command line to paste and stops.
 set -euo pipefail

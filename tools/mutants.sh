@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plants small deliberate faults in the game, one at a time, and reports which of them the tests
 # catch. Each fault is a literal edit of one place in src/; the file is put back after its run and
 # the build is brought back in line at the end.

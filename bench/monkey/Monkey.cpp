@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A monkey at the card table: random clicks over the game's windows, keys, menu choices, answers
 // and window closes, sent through the X server as a player's would be, for a given time. It runs
 // the game itself, starts it again whenever it ends, and stops at the first fault:

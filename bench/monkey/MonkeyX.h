@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The monkey's hands and eyes on the X server: the game's top-level windows in their stacking
 // order, pointer and key events through the XTEST extension, the keyboard focus and close requests

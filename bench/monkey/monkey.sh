@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The monkey at the card table, under a private Xvfb.
 #
 #   bench/monkey/monkey.sh [build-folder] [seconds] [seed]     (build/, 60 s, seed 1)

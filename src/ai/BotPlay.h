@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How Rodrick, Desmond and Beatrix choose a card in each place of a trick. They play by fixed rules,
 // the same card every time in the same situation, looking only at their own hand, the cards on the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a computer player looks for in its hand and on the table before it chooses a card. The order
 // in which each search walks the deck is its tie-break, and so decides which of two cards it plays.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The bidding of a hand: each seat in turn from the seat after the dealer, the human on the bid
 // panel, the computer players by their cards and the target.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The player acts only by clicking. Each click is also offered to assistive technology as the
 // Press action of the element clicked, so that a player who cannot aim a pointer, or cannot see

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What assistive technology (screen readers, switch access) is told of the game's windows beyond
 // what Qt tells of its own widgets. One factory makes every interface of ours; each kind of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Some widgets only repeat, for the eye, what assistive technology is told another way: the
 // pictures of a trick pile after the first, the title strip and message that name and describe

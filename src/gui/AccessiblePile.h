@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Each seat's row of small card backs, one for every trick the seat has won, is told to
 // assistive technology as one picture named for the seat and its count ("Beatrix's tricks: 4"),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A push button painted in one solid colour of its own, whatever the style would draw: a raised
 // edge of light and dark lines, pressed in while held down, its caption centred in black with the

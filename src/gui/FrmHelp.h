@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help window: the rules of the game painted as lines of light cyan text on blue, with an
 // Exit button that only hides it. One window serves the whole run; it is never modal, so the

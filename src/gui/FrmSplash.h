@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The about box: the game's picture, its name, the system it runs on and its version, on dark
 // blue, with an O.K button that hides it. One box serves the whole run.

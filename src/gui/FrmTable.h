@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The card table window. It draws the game's display model and passes the player's clicks, keys
 // and menu commands to the game; every rule lives in the game itself.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keeps a modal window in front of the program's other windows for as long as it is shown. A
 // window system may bring a window the modal one blocks to the front (a window manager raising

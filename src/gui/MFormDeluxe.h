@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's own message box: a borderless dark window with a title strip, the message, a picture
 // and one to three orange buttons. It shows whatever question the game has put in its display

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The card pictures, the small trick-pile back and the message pictures, read from beside the
 // executable. Each is drawn at its designed size (name.png) and at two and three times it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's clocks in the window. Both run their timers from the Qt event loop. Nothing polls:
 // while the game waits, no timer runs but the one it waits for.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plays the game's wave files beside the executable, asynchronously, a new sound cutting off the
 // one still playing. A missing file or no sound device simply stays silent.

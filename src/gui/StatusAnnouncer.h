@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every instruction and announcement of the game appears in the status bar, which a screen
 // reader does not speak by itself: a label that changes its text away from the focus goes

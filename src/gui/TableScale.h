@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How big the table is drawn. The layout is in twips, drawn for 120 dots per inch where twelve
 // twips make a pixel; the table grows and shrinks with its window by one factor on top of that.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The widgets that draw the table's elements. Each shows one element of the display model and
 // reports clicks; none of them knows the rules of the game.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The human's card: a click on it, whether the rules allow it, and its way to the table.
 

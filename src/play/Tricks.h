@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The thirteen tricks of a hand: whose turn it is, the computer players' cards put on the table,
 // the winner of each trick, and the end of the hand.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The end of a game: at the target, or after the eighth hand (one more hand when two scores are
 // level there). The sole highest score wins and collects a cent a point of the difference from

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The scoring of a hand: ten points a trick bid when the bid is made and one for every
 // overtrick, ten a trick bid lost when it is not, 200 won or lost on a nil bid, and 100 lost each

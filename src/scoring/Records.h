@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Money.dat and Name.dat: the fun money, the games won and the human's name, kept from one run
 // to the next in two one-line files.

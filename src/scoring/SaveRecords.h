@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writing the records from a game: the file is replaced whole or not at all, and a save that fails
 // keeps the old file and tells the player, once, in the status bar.

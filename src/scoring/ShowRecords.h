@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The statistics frame's money and games-won labels, refreshed from the records in memory.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The records as the player meets them: the statistics frame, wiping the records, and the name.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one way in for every click of the player, from the window, the simulator and the tests.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every question of the game is asked one way: the box opens, the game stands still, and once the
 // player answers, the box closes, the game goes on and the follow-up is handed the answer. Only

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 52 cards. A card's number is 13 x (Suit - 1) + (Value - 1): Diamonds 1..13, Clubs 14..26,
 // Hearts 27..39, Spades 40..52, each suit from the Two up to the Ace. So a card is a spade exactly

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Time as the game sees it: a millisecond tick counter that may wrap around, and one-shot timers.
 // The window supplies a monotonic clock driven by its event loop; tests and the simulator supply

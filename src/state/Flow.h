@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs the game's coroutines on the event loop: one hand (or start-up) at a time, suspended at a
 // timed pause or at a wait for the human, resumed by a timer or a click, and abandoned whole when

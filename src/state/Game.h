@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One game at the table: its variables, what the table shows, and the services it runs on (the
 // clock, the speaker, the random generator, the folder of the records files). Nothing here is

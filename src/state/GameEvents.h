@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What happened at the table, told as it happens to whoever listens: the simulator keeps its
 // hand histories from these. The window needs none of them; it draws the display model.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every variable of a game, under its own name. The routines of the game read and write them
 // directly; the order in which they set and clear them is what holds a hand together.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pauses that pace the game, so a person can follow every step. Each step sets PauseMs for
 // its own pauses and returns it to BasePause afterwards.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one random generator of a game, seeded once: from the clock in the window, from a fixed
 // seed in tests and the simulator.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // South is the human; Rodrick, Desmond and Beatrix follow clockwise. Dealing, bidding and play all
 // go round in this order.

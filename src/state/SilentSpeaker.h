@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The speaker of a table nobody hears: the simulator's, the benchmarks' and the tests'. It plays
 // nothing, but whoever wants to know what the player would have heard is told every sound as it

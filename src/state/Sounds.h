@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's three wave files and the bid beep. The game only asks for a sound; whether it can
 // be played is the speaker's business and never the game's.

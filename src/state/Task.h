@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game runs as coroutines: a routine that pauses or waits for the human is a Task, awaited by
 // its caller. A Task owns its coroutine frame, so destroying the outermost Task of a hand destroys

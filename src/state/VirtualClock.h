@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A clock that only moves when told to: a whole hand runs in microseconds and every pause can be
 // measured to the millisecond.

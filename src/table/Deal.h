@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Gathering the pack and dealing it: thirteen circuits clockwise from the seat after the dealer,
 // every card drawn at random from those not yet dealt and flown to its seat in two moves.

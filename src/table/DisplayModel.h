@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the table window shows, element by element, in twips from the top left of its client
 // area (12576 x 10656). The game writes here and never reads it back; the window only draws it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything at the table the player can click, each by its own name, with the menu commands
 // beside them. The window, the simulator and the tests all hand a click to the game as one of

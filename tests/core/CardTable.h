@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A table set up in a line: Desmond's hand, the cards gone this hand and the trick so far, with
 // cards written as on a score sheet.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the table puts every element and the fixed texts it shows, in twips, one row per element
 // and every number written out by hand; and where the message box puts its parts.
 

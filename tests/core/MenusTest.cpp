@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu commands, and the records they show and keep.
 
 #include "TestTable.h"

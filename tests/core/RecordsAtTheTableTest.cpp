@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The records as the table keeps them: what start-up tidies and where it reads from, the limits of
 // the money, a save that fails, and the order of things when the player leaves.
 

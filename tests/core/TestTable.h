@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A game at a table with no window: a virtual clock, a speaker that writes down what it was asked
 // to play and when, and a records folder of its own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the cards of a trick go and what the status line says of them, every number written out
 // by hand: each seat's place in the middle, the computer players' "played" texts, the winner's
 // announcement, the point where the trick gathers, where its last card lands for each winner, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What assistive technology finds at the real table, offscreen and in virtual time: every click
 // the player makes offered as a Press action that runs the same click, the roles and names a
 // screen reader reads, and every new status text sent out as a notification of the status bar.

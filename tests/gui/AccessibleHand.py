@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """One whole hand played through the accessibility interface alone, as a screen reader or a switch
 device would play it: the real game under Xvfb, talking AT-SPI on a private session bus.
 

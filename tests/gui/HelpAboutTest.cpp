@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window and the about box, offscreen: their titles, sizes and texts, that each is one
 // window shown again and again, that their buttons only hide them, and that the help text is
 // painted once, from the top-left corner, however often and at whatever size it is painted.

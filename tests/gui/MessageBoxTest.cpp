@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's own message box, offscreen: its parts where the box's layout puts them for short and
 // long messages, its look, the answer a click gives, and that nothing but a click on a caption
 // answers it while the game waits.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table's other windows, offscreen and in virtual time: a question always comes out on top of
 // the help window and the about box and can be answered; the about box's first showing holds the
 // game; the name box takes forty characters; Exit closes every window before it writes.

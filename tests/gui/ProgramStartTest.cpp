@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the program takes from around it when it starts: nothing from its command line, not even
 // the options Qt would honour for itself; and where it keeps and finds the records.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table at other sizes than the one it was drawn at: where its boxes land at each scale, a
 // click on a small table, resizing, the opening size on small and large screens, and pictures
 // as fine as the screen's pixels. Run on three offscreen screens: a 1920 x 1080 desktop (the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the window tests of the real table share: the table in virtual time on a records folder of
 // its own, and its widgets found by name.

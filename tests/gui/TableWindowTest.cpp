@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real table window, offscreen: what a player sees after start-up, the target commands, and
 // a first hand started with F2 up to the human's bid.
 

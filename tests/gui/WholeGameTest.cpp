@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game at the real table window, offscreen and in virtual time, played by a scripted human who
 // only clicks, presses keys and picks menu commands as a player would: the question that guards a
 // game in progress and holds the table, the way out of the program, and closing mid-game.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch prefix and checks the layout a package would get: the program
 # alone in the games folder, its pictures and sounds where its compiled-in path from its own folder
 # leads, the manual page, licence, history and desktop files in place, no test or timing program;

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The version and the licence are said in several places a player or a packager reads; they all
 # say what project() and LICENSE say.
 #   cmake -DVersion=<project version> -DSource=<source folder> -P Versions.cmake

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A hand given up at any of its waits, over and over on one table, leaves nothing of itself behind:
 // no timer of the old hand is left to fire, none of its steps runs again, and no coroutine frame
 // of it outlives it (the sanitizer build runs this with LeakSanitizer on).

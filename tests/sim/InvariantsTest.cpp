@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The checks stop at the first thing amiss and say where it happened.
 
 #include "sim/Invariants.h"

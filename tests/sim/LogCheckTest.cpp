@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hand-history checker passes a true history and stops at the first line of a tampered one.
 
 #include "SimTestSupport.h"

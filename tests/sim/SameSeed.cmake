@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the simulator twice with one seed and once with another, and checks that the first two hand
 # histories are byte for byte the same, that the third differs, and that the history reads back
 # sound. Called by CTest with -DSim=<tarnwick-sim> -DWork=<scratch folder>.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays the behaviour signature's games and compares the number with the one committed beside this
 # file. A change of any rule, text, place, pause, sound or order of steps changes it; a commit that
 # means to change the game's behaviour updates Signature.expected and says why.

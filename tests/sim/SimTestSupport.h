@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the simulator's tests share: a records folder of their own and whole runs of the driver
 // with their hand history kept in memory.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the simulator takes from its command line.
 
 #include "sim/Options.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Regenerates every picture and sound the game ships with; see README.md.
 #include "CardArt.h"
 #include "IconArt.h"

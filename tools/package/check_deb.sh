@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package as a distribution would (Qt alone, no tests, Debian's hardening flags)
 # and checks it:
 #   - its contents, and lintian on it: no error and no warning;

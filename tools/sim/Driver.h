@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One table for a whole run, as the window has it: a game object that lives from start-up to the
 // last game, so the records carry over from game to game, on a virtual clock that jumps from one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hand history: every game, hand, trick, score and game end as one JSON line, in the order
 // they happen. Cards are numbered 1..52, seats 0..3; games count from 1, hands from 1 within a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Checks the table after every step of every game: the pack, the hands, each card played, each
 // trick, each hand's scoring and each game's settlement. Only the first thing found amiss is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writes one JSON object on one line, field by field, straight into a text buffer.
 

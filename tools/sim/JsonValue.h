@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Just enough of a JSON reader to read a hand history back: objects, lists, whole numbers, texts,
 // true, false and null.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everyone in the simulator who follows the games: the table's own events, plus the start of each
 // game, which only the simulator knows about.

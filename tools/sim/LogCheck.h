@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads a hand history back and checks it: every line one JSON object with exactly the keys of
 // its type, in order, and the games in it whole and consistent with the rules: the deal, every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules of play and scoring as the simulator checks them. They are written here afresh from
 // the rules rather than borrowed from the game, so that a slip in either shows against the other.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A records folder of one's own for a simulator run, a benchmark or a test: made fresh, and gone
 // again with all it holds when done, so the player's own records are never touched.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The table's behaviour in one number: a fixed set of seeded games is played and everything the
 // player would see or hear, with the virtual time it happened at, is folded into a hash. Any

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The south seat played by the computer players' own rules, through the very controls the human
 // uses: a click on the bid panel and a click on a card.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The figures of a run: games, hands, tricks, winners, money, nil bids, bags and draws, and the
 // summary printed at the end.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tarnwick-sim: whole games headless, the south seat played by the computer players' own rules.
 
 #include "sim/Driver.h"
