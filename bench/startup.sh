@@ -81,28 +81,9 @@ RecordsFolder=$(dirname "$Game")
 RecordsBefore=$(cd "$RecordsFolder" && cat Money.dat Name.dat 2>/dev/null | md5sum)
 
 # A display number nobody holds, high above the ones other tools pick.
-StartXvfb() {
-    local N
-    for ((N = 150; N < 250; ++N)); do
-        [[ -e /tmp/.X$N-lock || -e /tmp/.X11-unix/X$N ]] && continue
-        Xvfb ":$N" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$Work/xvfb.log" 2>&1 &
-        XvfbPid=$!
-        local Try
-        for ((Try = 0; Try < 100; ++Try)); do
-            if xdpyinfo -display ":$N" >/dev/null 2>&1; then
-                export DISPLAY=:$N
-                return 0
-            fi
-            kill -0 "$XvfbPid" 2>/dev/null || break
-            sleep 0.05
-        done
-        kill "$XvfbPid" 2>/dev/null
-        wait "$XvfbPid" 2>/dev/null
-        XvfbPid=
-    done
-    return 1
-}
-StartXvfb || Fail "cannot start Xvfb on any display from :150 to :249 (see $Work/xvfb.log)"
+# shellcheck source=bench/StartXvfb.sh
+source "$Here/StartXvfb.sh"
+StartXvfb 150 || Fail "cannot start Xvfb on any display from :150 to :249 (see $Work/xvfb.log)"
 # The pointer rests outside the window, so no hover or tool tip wakes the game.
 xdotool mousemove 1270 1010
 

@@ -58,27 +58,9 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS=suppressions=$Here/lsan.supp:print_suppressions=0
 
-StartXvfb() {
-    local N Try
-    for ((N = 160; N < 260; ++N)); do
-        [[ -e /tmp/.X$N-lock || -e /tmp/.X11-unix/X$N ]] && continue
-        Xvfb ":$N" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$Work/xvfb.log" 2>&1 &
-        XvfbPid=$!
-        for ((Try = 0; Try < 100; ++Try)); do
-            if xdpyinfo -display ":$N" >/dev/null 2>&1; then
-                export DISPLAY=:$N
-                return 0
-            fi
-            kill -0 "$XvfbPid" 2>/dev/null || break
-            sleep 0.05
-        done
-        kill "$XvfbPid" 2>/dev/null
-        wait "$XvfbPid" 2>/dev/null
-        XvfbPid=
-    done
-    return 1
-}
-StartXvfb || Fail "cannot start Xvfb on any display from :160 to :259"
+# shellcheck source=bench/StartXvfb.sh
+source "$Here/../StartXvfb.sh"
+StartXvfb 160 || Fail "cannot start Xvfb on any display from :160 to :259"
 
 Shot=$Out/fault-seed$Seed.ppm
 rm -f "$Shot"
