@@ -1,16 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The table's other windows, offscreen and in virtual time: a question always comes out on top of
-// the help window and the about box and can be answered; the about box's first showing holds the
-// game; the name box takes forty characters; Exit closes every window before it writes.
-//
-// Offscreen windows have no stacking of their own, so the test keeps one as a window system does:
-// a window goes on top when it is first shown or raised, and a window shown again keeps the place
-// it had.
+// The table's other windows, offscreen and in virtual time. Offscreen windows have no stacking of
+// their own, so the test keeps one as a window system does: a window goes on top when it is first
+// shown or raised, and a window shown again keeps the place it had.
 
-#include "gui/FrmTable.h"
-#include "gui/QtClock.h"
+#include "TableUnderTest.h"
 #include "gui/TableWidgets.h"
-#include "scoring/Records.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,16 +12,12 @@
 #include <QExposeEvent>
 #include <QFile>
 #include <QInputDialog>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QWindow>
 
 #include <algorithm>
 #include <functional>
-#include <memory>
 #include <vector>
 
 using namespace tarnwick;
@@ -66,37 +56,18 @@ private:
     std::vector<QPointer<QWidget>> Order;
 };
 
-QByteArray ReadAll(const QString& Path) {
-    QFile File(Path);
-    return File.open(QIODevice::ReadOnly) ? File.readAll() : QByteArray("<none>");
-}
-
 } // namespace
 
-class OtherWindowsTest : public QObject {
+class OtherWindowsTest : public QObject, public test::TableUnderTest {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> Records;
     std::unique_ptr<WindowStack> Stack;
-    std::unique_ptr<FrmTable> Table;
 
-    void OpenTable(uint64_t Seed) {
-        Table = std::make_unique<FrmTable>(QStringLiteral(TARNWICK_ASSETS), Records->path().toStdString(),
-                                           Seed, std::make_unique<QtVirtualClock>());
-        Table->Start();
-        QVERIFY(QTest::qWaitForWindowExposed(Table.get()));
-        QTRY_COMPARE_WITH_TIMEOUT(Status(), QStringLiteral("Press F2 for new game or go to Game menu!"),
-                                  5000);
+    QByteArray RecordFile(const char* Name) {
+        QFile File(QDir(Records->path()).filePath(QString::fromLatin1(Name)));
+        return File.open(QIODevice::ReadOnly) ? File.readAll() : QByteArray("<none>");
     }
-
-    template <class T = QWidget> T* Find(const QString& Name) {
-        T* Found = Table->findChild<T*>(Name);
-        if (!Found) qFatal("no %s at the table", qPrintable(Name));
-        return Found;
-    }
-    QString Text(const QString& Name) { return Find<QLabel>(Name)->text(); }
-    QString Status() { return Text(QStringLiteral("StatusPanel2")); }
     QWidget* Box() { return Find(QStringLiteral("MFormDeluxe")); }
     QWidget* Help() { return Find(QStringLiteral("FrmHelp")); }
     QWidget* About() { return Find(QStringLiteral("frmSplash")); }
@@ -104,6 +75,20 @@ private:
     void Click(QWidget* Target) { QTest::mouseClick(Target, Qt::LeftButton, {}, Target->rect().center()); }
     void Click(const QString& Name) { Click(Find(Name)); }
     void AboutOk() { Click(About()->findChild<QWidget*>(QStringLiteral("CmdOK"))); }
+    void ShowAbout() {
+        Choose("MnuAbout");
+        QVERIFY(QTest::qWaitForWindowExposed(About()));
+    }
+    // The first showing, which holds the game, over and done with.
+    void ShowAboutOnce() {
+        ShowAbout();
+        AboutOk();
+    }
+    // The window system telling Window it has been uncovered.
+    static void Uncover(QWidget* Window) {
+        QExposeEvent Uncovered(QRegion(Window->rect()));
+        QCoreApplication::sendEvent(Window->windowHandle(), &Uncovered);
+    }
 
     // The open question is the window on top, the one with the keyboard, and on the screen.
     bool QuestionOnTop(QWidget* Question) {
@@ -142,25 +127,20 @@ private:
 
 private slots:
     void init() {
-        Records = std::make_unique<QTemporaryDir>();
-        QVERIFY(Records->isValid());
+        NewRecords();
         Stack = std::make_unique<WindowStack>();
     }
 
     void cleanup() {
-        Table.reset();
-        QTest::qWait(10);
+        CloseTable();
         Stack.reset();
-        Records.reset();
     }
 
     // About, O.K; Exit, "Ooops - No"; About again, which stays beside the table; then Delete
     // Statistics or Exit: each question comes out over the about box. Then the same over the help.
     void aQuestionComesOutOverTheAboutBoxAndTheHelp() {
         OpenTable(3);
-        Choose("MnuAbout");
-        QVERIFY(QTest::qWaitForWindowExposed(About()));
-        AboutOk();
+        ShowAboutOnce();
         OpenQuestion("MnuExit");
         Click(QStringLiteral("Label1_1"));
         for (const char* Command : {"MnuDelete", "MnuExit"}) {
@@ -178,16 +158,14 @@ private slots:
             Click(QStringLiteral("Label1_1"));
         }
         QVERIFY(Table->isVisible());
-        QCOMPARE(ReadAll(QDir(Records->path()).filePath(QStringLiteral("Money.dat"))), QByteArray("<none>"));
+        QCOMPARE(RecordFile("Money.dat"), QByteArray("<none>"));
     }
 
     // A whole game to 100 with the help window and the about box brought forward again before
     // every step: each of the game's own boxes (a draw, the game's end) comes out on top of them.
     void theGamesOwnBoxesComeOutOverTheOtherWindows() {
         OpenTable(11);
-        Choose("MnuAbout");
-        QVERIFY(QTest::qWaitForWindowExposed(About()));
-        AboutOk();
+        ShowAboutOnce();
         // The box has been shown once, so each of the game's boxes is a window shown again.
         OpenQuestion("MnuExit");
         Click(QStringLiteral("Label1_1"));
@@ -210,8 +188,7 @@ private slots:
             QCoreApplication::processEvents();
         }
         QVERIFY(Boxes >= 1);
-        QCOMPARE(ReadAll(QDir(Records->path()).filePath(QStringLiteral("Name.dat"))),
-                 QByteArray("\"Player\",0,0,1,0\r\n"));
+        QCOMPARE(RecordFile("Name.dat"), QByteArray("\"Player\",0,0,1,0\r\n"));
     }
 
     // Should another of the program's windows come to the front while a question waits, as a
@@ -227,80 +204,68 @@ private slots:
         for (QWidget* Other : {Help(), static_cast<QWidget*>(Table.get())}) {
             Other->raise();
             QVERIFY(Stack->Top() == Other);
-            QExposeEvent Uncovered(QRegion(0, 0, Other->width(), Other->height()));
-            QCoreApplication::sendEvent(Other->windowHandle(), &Uncovered);
+            Uncover(Other);
             QTRY_VERIFY_WITH_TIMEOUT(QuestionOnTop(Box()), 2000);
         }
         Click(QStringLiteral("Label1_1"));
 
         // The about box while it holds the game is kept in front the same way; later it is not.
-        Choose("MnuAbout");
-        QVERIFY(QTest::qWaitForWindowExposed(About()));
+        ShowAbout();
         Table->raise();
-        QExposeEvent Uncovered(QRegion(0, 0, Table->width(), Table->height()));
-        QCoreApplication::sendEvent(Table->windowHandle(), &Uncovered);
+        Uncover(Table.get());
         QTRY_VERIFY_WITH_TIMEOUT(QuestionOnTop(About()), 2000);
         AboutOk();
         Choose("MnuAbout");
         Table->raise();
-        QCoreApplication::sendEvent(Table->windowHandle(), &Uncovered);
+        Uncover(Table.get());
         QTest::qWait(50);
         QVERIFY(Stack->Top() == Table.get());
         AboutOk();
     }
 
     // While the about box is up for the first time no pause runs out, no card moves and no bid is
-    // taken; O.K lets the game go on from where it stood. Later showings hold nothing.
+    // taken; O.K lets the game go on from where it stood. Later showings hold nothing, and a table
+    // that goes while its about box holds the game goes cleanly.
     void theAboutBoxHoldsTheGameOnItsFirstShowing() {
         OpenTable(5);
         Choose("MnuNew");
         QTRY_COMPARE_WITH_TIMEOUT(Text(QStringLiteral("StatusPanel1")), QStringLiteral("Hand  Number 1"),
                                   2000);
-        Choose("MnuAbout");
-        QVERIFY(QTest::qWaitForWindowExposed(About()));
+        ShowAbout();
         QVERIFY(Table->GameAtTable().Steps.Held());
         auto Cards = [this] {
-            QStringList Places;
+            QStringList Places{Status()};
             for (int K = 1; K <= 52; ++K) {
                 QWidget* Card = Find(QStringLiteral("Cds%1").arg(K));
                 Places << QStringLiteral("%1 %2,%3").arg(Card->isVisible()).arg(Card->x()).arg(Card->y());
             }
-            return Places << Status();
+            return Places;
         };
         const QStringList Dealing = Cards();
         QTest::qWait(300);
         QCOMPARE(Cards(), Dealing);
         AboutOk();
-        QVERIFY(!Table->GameAtTable().Steps.Held());
         QTRY_VERIFY_WITH_TIMEOUT(Find(QStringLiteral("FramBids"))->isVisible(), 5000);
-        QVERIFY(Cards() != Dealing);
+        ShowAbout();
+        QVERIFY(!Table->GameAtTable().Steps.Held());
+        AboutOk();
 
         Table.reset();
         OpenTable(5);
         Choose("MnuNew");
         QTRY_VERIFY_WITH_TIMEOUT(Find(QStringLiteral("FramBids"))->isVisible(), 5000);
-        Choose("MnuAbout");
-        QVERIFY(QTest::qWaitForWindowExposed(About()));
-        const QString NoBid = Text(QStringLiteral("LblBid0"));
+        ShowAbout();
         Click(QStringLiteral("LblBids1"));
         QTest::qWait(100);
         QVERIFY(Find(QStringLiteral("FramBids"))->isVisible());
-        QCOMPARE(Text(QStringLiteral("LblBid0")), NoBid);
         AboutOk();
         // Only the bid made after O.K counts: nothing of the click behind the box was kept.
         Click(QStringLiteral("LblBids2"));
         QTRY_COMPARE_WITH_TIMEOUT(Text(QStringLiteral("LblBid0")), QStringLiteral("2"), 2000);
 
-        Choose("MnuAbout");
-        QVERIFY(QTest::qWaitForWindowExposed(About()));
-        QVERIFY(!Table->GameAtTable().Steps.Held());
-        AboutOk();
-
-        // A table that goes while its about box holds the game goes cleanly.
         Table.reset();
         OpenTable(5);
-        Choose("MnuAbout");
-        QVERIFY(QTest::qWaitForWindowExposed(About()));
+        ShowAbout();
         Table.reset();
         QTest::qWait(50);
     }
@@ -313,26 +278,21 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT((Ask = Table->findChild<QInputDialog*>(QStringLiteral("NameInput"))), 2000);
         QTRY_VERIFY_WITH_TIMEOUT(QuestionOnTop(Ask), 2000);
         auto* Typing = Ask->findChild<QLineEdit*>();
-        QVERIFY(Typing);
-        QCOMPARE(Typing->maxLength(), 40);
         Typing->clear();
         Typing->insert(QString(30000, QLatin1Char('N')));
         QCOMPARE(Typing->text().size(), 40);
         Ask->accept();
-        QTRY_COMPARE_WITH_TIMEOUT(ReadAll(QDir(Records->path()).filePath(QStringLiteral("Name.dat"))),
-                                  "\"" + QByteArray(40, 'N') + "\",0,0,0,0\r\n", 2000);
+        QTRY_COMPARE_WITH_TIMEOUT(RecordFile("Name.dat"), "\"" + QByteArray(40, 'N') + "\",0,0,0,0\r\n",
+                                  2000);
     }
 
     // Exit answered with its first button: the help window, the about box and the box itself are all
     // gone before Money.dat and Name.dat are written; then the table closes.
     void exitClosesEveryWindowBeforeTheRecordsAreWritten() {
         OpenTable(3);
-        Choose("MnuAbout");
-        QVERIFY(QTest::qWaitForWindowExposed(About()));
-        AboutOk();
+        ShowAboutOnce();
         Choose("MnuMain");
         Choose("MnuAbout");
-        QVERIFY(Help()->isVisible() && About()->isVisible());
         OpenQuestion("MnuExit");
 
         const QString Money = QDir(Records->path()).filePath(QStringLiteral("Money.dat"));
@@ -360,7 +320,7 @@ private slots:
         Hidden.sort();
         QCOMPARE(Hidden, (QStringList{QStringLiteral("FrmHelp"), QStringLiteral("MFormDeluxe"),
                                       QStringLiteral("frmSplash"), QStringLiteral("table after")}));
-        QCOMPARE(ReadAll(Money), QByteArray("0,0,0,0\r\n"));
+        QCOMPARE(RecordFile("Money.dat"), QByteArray("0,0,0,0\r\n"));
     }
 };
 
