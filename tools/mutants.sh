@@ -52,7 +52,7 @@ Fault B2 src/bidding/Bidding.cpp '10 * Bid + Score + 10 == TargetScore' '10 * Bi
     "a computer bid raised whenever it would reach the target"
 Fault B3 src/ai/BotPlay.cpp 'if (Card == 0) Card = FirstInDeckOrder(S.Deck, Seat);' \
     'if (Card == 0) Card = LowestCard(S.Deck, Seat);' "third place throws off by value"
-Fault L1 src/play/HumanPlay.cpp 'for (int K = 1; K < 40; ++K)' 'for (int K = 1; K < 27; ++K)' \
+Fault L1 src/play/HumanPlay.cpp 'for (int K = 1; K <= LastOfSuit(Hearts); ++K)' 'for (int K = 1; K <= LastOfSuit(Diamonds); ++K)' \
     "a spade lead allowed to a hand of hearts and spades"
 Fault L2 src/play/HumanPlay.cpp 'return !HoldsSuit(S, Led) || C.Suit == Led;' \
     'return !HoldsSuit(S, Led) || C.Suit == Led || C.Suit == Spades;' "the human may trump while holding the suit led"
@@ -61,11 +61,11 @@ Fault L3 src/play/HumanPlay.cpp '!S.GameInProgress || S.CardClickLock ||' '!S.Ga
 Fault L4 src/bidding/Bidding.cpp 'Index > 13) return;' 'Index > 14) return;' "a bid of 14 is taken"
 Fault F1 src/scoring/Records.cpp 'StorableName(PlayerName) + "\",";' 'StorableName(PlayerName) + "\", ";' \
     "Name.dat with a blank after the name"
-Fault F2 src/scoring/GameEnd.cpp $'        CountTheWin(G, Winner);\n        SaveNames(G);\n    }' \
+Fault F2 src/scoring/GameEnd.cpp $'        CountTheWin(G, Winner);\n        SaveNameData(G);\n    }' \
     $'        CountTheWin(G, Winner);\n    }' "Name.dat not saved after a game lost"
-Fault F3 src/shell/Commands.cpp '        SaveMoneyData(Asker.RecordsFolder, Asker.State.FunMoney);' '' \
+Fault F3 src/shell/Commands.cpp '        SaveMoneyData(Asker);' '' \
     "Money.dat not saved on leaving"
-Fault F4 src/scoring/Statistics.cpp '        SaveMoneyData(Asker.RecordsFolder, Asker.State.FunMoney);' '' \
+Fault F4 src/scoring/Statistics.cpp '        SaveMoneyData(Asker);' '' \
     "Money.dat not saved when the statistics are deleted"
 Fault F5 src/scoring/Statistics.cpp '            Asker.View.LblPMoney.Caption = S.PlayerName;' '' \
     "a new name missing from the statistics frame"
