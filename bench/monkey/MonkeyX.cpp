@@ -162,29 +162,26 @@ void Desk::Raise(unsigned long Window) {
     XFlush(Conn);
 }
 
-void Desk::CloseWindow(unsigned long Window) {
+// Both a close and a ping are WM_PROTOCOLS messages to the window, as a window manager sends them.
+void Desk::SendProtocol(unsigned long Window, const char* Protocol, long Second, long Third) {
     XEvent E{};
     E.xclient.type = ClientMessage;
     E.xclient.window = Window;
     E.xclient.message_type = Intern("WM_PROTOCOLS");
     E.xclient.format = 32;
-    E.xclient.data.l[0] = static_cast<long>(Intern("WM_DELETE_WINDOW"));
-    E.xclient.data.l[1] = CurrentTime;
+    E.xclient.data.l[0] = static_cast<long>(Intern(Protocol));
+    E.xclient.data.l[1] = Second;
+    E.xclient.data.l[2] = Third;
     XSendEvent(Conn, Window, False, NoEventMask, &E);
     XFlush(Conn);
 }
 
+void Desk::CloseWindow(unsigned long Window) {
+    SendProtocol(Window, "WM_DELETE_WINDOW", CurrentTime, 0);
+}
+
 void Desk::Ping(unsigned long Window, long Id) {
-    XEvent E{};
-    E.xclient.type = ClientMessage;
-    E.xclient.window = Window;
-    E.xclient.message_type = Intern("WM_PROTOCOLS");
-    E.xclient.format = 32;
-    E.xclient.data.l[0] = static_cast<long>(Intern("_NET_WM_PING"));
-    E.xclient.data.l[1] = Id;
-    E.xclient.data.l[2] = static_cast<long>(Window);
-    XSendEvent(Conn, Window, False, NoEventMask, &E);
-    XFlush(Conn);
+    SendProtocol(Window, "_NET_WM_PING", Id, static_cast<long>(Window));
 }
 
 void Desk::Drain() {

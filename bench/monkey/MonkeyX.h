@@ -62,6 +62,7 @@ public:
     long PingCount = 0;
 
 private:
+    void SendProtocol(unsigned long Window, const char* Protocol, long Second, long Third);
     unsigned long Intern(const char* Name);
 
     _XDisplay* Conn = nullptr;
