@@ -12,6 +12,7 @@
 
 #include "ai/BotPlay.h"
 #include "play/Tricks.h"
+#include "rules/Trick.h"
 
 #include <benchmark/benchmark.h>
 

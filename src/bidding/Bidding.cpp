@@ -33,10 +33,6 @@ void ShowBotBid(Game& G, uint8_t Seat) {
 
 } // namespace
 
-int16_t AdjustedForTarget(int16_t Bid, int16_t Score, int16_t TargetScore) {
-    return 10 * Bid + Score + 10 == TargetScore ? static_cast<int16_t>(Bid + 1) : Bid;
-}
-
 Task<> GetAllBids(Game& G) {
     GameState& S = G.State;
     S.PauseMs = static_cast<int16_t>(S.BasePause + Pauses::BiddingExtra);
@@ -70,13 +66,6 @@ Task<int16_t> GetPlayerBid(Game& G) {
     const int16_t Bid = S.BidClicked;
     G.View.FramBids.Visible = false;
     co_return Bid;
-}
-
-void LblBids_Click(Game& G, int Index) {
-    // A click made while the game stands still behind a modal window is not taken.
-    if (!G.View.FramBids.Visible || G.Steps.Held() || Index < 0 || Index > 13) return;
-    G.State.BidClicked = static_cast<int16_t>(Index);
-    G.Steps.WakeHuman(HumanWait::Bid);
 }
 
 } // namespace tarnwick

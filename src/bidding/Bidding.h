@@ -11,10 +11,5 @@ namespace tarnwick {
 Task<> GetAllBids(Game& G);
 // Shows the bid panel and waits for a click on one of its numbers.
 Task<int16_t> GetPlayerBid(Game& G);
-// A click on bid number Index (0 for nil); only heard while the panel is shown.
-void LblBids_Click(Game& G, int Index);
-
-// A computer player that would land exactly on the target with one trick more bids one more.
-int16_t AdjustedForTarget(int16_t Bid, int16_t Score, int16_t TargetScore);
 
 } // namespace tarnwick

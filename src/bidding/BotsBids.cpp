@@ -11,4 +11,8 @@ int16_t BotsBids(const DeckOfCards& Deck, uint8_t WhichBot) {
     return Count == 0 ? int16_t{1} : Count;
 }
 
+int16_t AdjustedForTarget(int16_t Bid, int16_t Score, int16_t TargetScore) {
+    return 10 * Bid + Score + 10 == TargetScore ? static_cast<int16_t>(Bid + 1) : Bid;
+}
+
 } // namespace tarnwick

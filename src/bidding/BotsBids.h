@@ -11,4 +11,7 @@ namespace tarnwick {
 // for the Queen of Spades, and never less than 1. It never bids nil.
 int16_t BotsBids(const DeckOfCards& Deck, uint8_t WhichBot);
 
+// A computer player that would land exactly on the target with one trick more bids one more.
+int16_t AdjustedForTarget(int16_t Bid, int16_t Score, int16_t TargetScore);
+
 } // namespace tarnwick

@@ -10,6 +10,7 @@
 #include "gui/StatusAnnouncer.h"
 #include "gui/TableWidgets.h"
 #include "scoring/Records.h"
+#include "commands/TableClicks.h"
 #include "shell/Clicks.h"
 #include "shell/Questions.h"
 #include "table/StartUp.h"

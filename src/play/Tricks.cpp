@@ -4,6 +4,7 @@
 #include "ai/BotPlay.h"
 #include "play/HumanPlay.h"
 #include "play/Sweep.h"
+#include "rules/Trick.h"
 #include "state/Pacing.h"
 #include "table/Deal.h"
 
@@ -35,29 +36,6 @@ bool HandIsOver(const GameState& S) {
 
 } // namespace
 
-void MoveToTrick(GameState& S, uint8_t Seat, int16_t CardNo, int Place) {
-    switch (Place) {
-    case 1:
-        S.FirstCard = CardNo;
-        S.SuitLed = S.Deck[CardNo].Suit;
-        break;
-    case 2:
-        S.SecondCard = CardNo;
-        break;
-    case 3:
-        S.ThirdCard = CardNo;
-        break;
-    default:
-        S.FourthCard = CardNo;
-        break;
-    }
-    S.PlayedCard[Seat] = CardNo;
-    --S.CardsLeft[Seat];
-    S.Deck[CardNo].Holder = InNoHand;
-    S.Deck[CardNo].Played = true;
-    if (IsSpade(CardNo)) S.SpadesBroken = true;
-}
-
 Task<> BotPlaysCard(Game& G, uint8_t BotSeat, int16_t BotCard, int Place) {
     GameState& S = G.State;
     S.PauseMs = Pauses::Trick;
@@ -69,18 +47,6 @@ Task<> BotPlaysCard(Game& G, uint8_t BotSeat, int16_t BotCard, int Place) {
     G.View.BringToFront(BotCard);
     co_await DealSound(G);
     G.View.StatusPanel2 = PlayedTexts[BotSeat] + S.Deck[BotCard].FullName;
-}
-
-uint8_t GetWinner(const GameState& S) {
-    for (int16_t K = AceOfSpades; K >= FirstOfSuit(Spades); --K)
-        for (uint8_t Seat = 0; Seat < SeatCount; ++Seat)
-            if (S.PlayedCard[Seat] == K) return Seat;
-    for (int16_t K = AceOfSpades; K >= 1; --K) {
-        if (S.Deck[K].Suit != S.SuitLed) continue;
-        for (uint8_t Seat = 0; Seat < SeatCount; ++Seat)
-            if (S.PlayedCard[Seat] == K) return Seat;
-    }
-    return Human;
 }
 
 Task<bool> EndOfTrick(Game& G) {

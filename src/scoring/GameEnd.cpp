@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scoring/GameEnd.h"
 
+#include "rules/Scoring.h"
 #include "scoring/Records.h"
 #include "scoring/SaveRecords.h"
 #include "scoring/ShowRecords.h"
@@ -15,7 +16,6 @@ namespace tarnwick {
 
 namespace {
 
-constexpr uint8_t LastHand = 8;
 constexpr const char* NewGamePrompt = "Press F2 for a new game or Ctrl + x to exit.";
 
 // What the human is told when a computer player has won, each in its own words.
@@ -66,20 +66,6 @@ Task<> AnnounceWinner(Game& G, uint8_t Winner) {
 }
 
 } // namespace
-
-bool CheckForDraw(const GameState& S) {
-    if (S.HandNumber != LastHand) return false;
-    for (size_t A = 0; A < SeatCount; ++A)
-        for (size_t B = A + 1; B < SeatCount; ++B)
-            if (S.Score[A] == S.Score[B]) return true;
-    return false;
-}
-
-bool GameIsOver(const GameState& S) {
-    if (S.HandNumber > LastHand || (S.HandNumber == LastHand && !CheckForDraw(S))) return true;
-    return std::any_of(S.Score.begin(), S.Score.end(),
-                       [&S](int16_t Score) { return Score >= S.TargetScore; });
-}
 
 void SettleGame(Game& G) {
     GameState& S = G.State;

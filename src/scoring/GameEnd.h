@@ -9,12 +9,6 @@
 
 namespace tarnwick {
 
-// True only after the eighth hand, when any two seats have the same score.
-bool CheckForDraw(const GameState& S);
-
-// True when the game is over after the hand just scored.
-bool GameIsOver(const GameState& S);
-
 // Finds the sole winner, moves the money, shows it and writes both records files. No winner,
 // no money and no files when the highest score is shared.
 void SettleGame(Game& G);

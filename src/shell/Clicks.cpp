@@ -1,13 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/Clicks.h"
 
-#include "bidding/Bidding.h"
-#include "play/HumanPlay.h"
-#include "scoring/HandScoring.h"
+#include "commands/TableClicks.h"
 #include "scoring/Statistics.h"
 #include "shell/Commands.h"
-#include "shell/Questions.h"
-#include "table/Scores.h"
 
 namespace tarnwick {
 

@@ -4,6 +4,9 @@
 #include "scoring/SaveRecords.h"
 #include "shell/Questions.h"
 #include "table/NewHand.h"
+#include "table/Scores.h"
+
+#include <string>
 
 namespace tarnwick {
 
@@ -11,6 +14,13 @@ namespace {
 
 Question SeeYou(const Game& G, const char* Text, const char* Proceed, const char* Stay) {
     return {G.State.PlayerName + Text, {Proceed, Stay, ""}, 1, "SEE YOU!"};
+}
+
+void ChangeTarget(Game& G, int16_t Target) {
+    if (!G.View.MnuOptionsEnabled) return;
+    G.State.TargetScore = Target;
+    G.View.LblToWin.Caption = std::to_string(Target);
+    ShowScores(G);
 }
 
 } // namespace
@@ -49,6 +59,16 @@ void MnuExit_Click(Game& G) {
         SaveNameData(Asker);
         Asker.View.Quit = true;
     });
+}
+
+void Mnu300_Click(Game& G) {
+    ChangeTarget(G, 300);
+}
+void Mnu200_Click(Game& G) {
+    ChangeTarget(G, 200);
+}
+void Mnu100_Click(Game& G) {
+    ChangeTarget(G, 100);
 }
 
 } // namespace tarnwick

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The menu commands that start and end games and the program.
+// The menu commands that start and end games and the program, and that set the target.
 
 #include "state/Game.h"
 
@@ -10,5 +10,10 @@ namespace tarnwick {
 void MnuNew_Click(Game& G);
 // Exit (Ctrl+X): after a question, closes every window, writes both records files and ends.
 void MnuExit_Click(Game& G);
+
+// The Options menu's three target commands; a game under way goes on towards the new target.
+void Mnu300_Click(Game& G);
+void Mnu200_Click(Game& G);
+void Mnu100_Click(Game& G);
 
 } // namespace tarnwick

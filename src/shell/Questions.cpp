@@ -44,16 +44,13 @@ bool Ask(Game& G, TextQuestion Q, FollowUp Then) {
     return true;
 }
 
-void Label1_Click(Game& G, int Index) {
-    MessageBoxModel& Box = G.View.MessageBox;
-    if (!Box.Visible || Index < 0 || Index > 2 || Box.Captions.at(static_cast<size_t>(Index)).empty()) return;
-    Box.Visible = false;
-    G.State.MsgAnswer = static_cast<int16_t>(Index);
-    Answered(G, {Index, std::nullopt});
+void AnswerMessageBox(Game& G, int Button) {
+    G.View.MessageBox.Visible = false;
+    G.State.MsgAnswer = static_cast<int16_t>(Button);
+    Answered(G, {Button, std::nullopt});
 }
 
-void NameInput_Answer(Game& G, std::optional<std::string> Typed) {
-    if (!G.View.NameInput.Visible) return;
+void AnswerNameInput(Game& G, std::optional<std::string> Typed) {
     G.View.NameInput.Visible = false;
     const int Button = Typed ? 0 : 1;
     Answered(G, {Button, std::move(Typed)});

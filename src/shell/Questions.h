@@ -40,9 +40,9 @@ bool Ask(Game& G, TextQuestion Q, FollowUp Then);
     return G.Steps.WaitForHuman(HumanWait::Answer);
 }
 
-// A click on button Index of the open message box.
-void Label1_Click(Game& G, int Index);
-// The name box's answer: the text typed, or nothing when it was cancelled.
-void NameInput_Answer(Game& G, std::optional<std::string> Typed);
+// The open message box closes with button Button clicked, the name box with the text typed (or
+// nothing, cancelled): the follow-up is handed the answer and the game goes on.
+void AnswerMessageBox(Game& G, int Button);
+void AnswerNameInput(Game& G, std::optional<std::string> Typed);
 
 } // namespace tarnwick

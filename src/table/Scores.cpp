@@ -7,17 +7,6 @@
 
 namespace tarnwick {
 
-namespace {
-
-void ChangeTarget(Game& G, int16_t Target) {
-    if (!G.View.MnuOptionsEnabled) return;
-    G.State.TargetScore = Target;
-    G.View.LblToWin.Caption = std::to_string(Target);
-    ShowScores(G);
-}
-
-} // namespace
-
 void ShowScores(Game& G) {
     GameState& S = G.State;
     DisplayModel& V = G.View;
@@ -33,16 +22,6 @@ void ShowScores(Game& G) {
     V.LblPMoney.Caption = S.PlayerName;
     for (int Seat = 0; Seat < SeatCount; ++Seat)
         ShowGamesWon(G, Seat);
-}
-
-void Mnu300_Click(Game& G) {
-    ChangeTarget(G, 300);
-}
-void Mnu200_Click(Game& G) {
-    ChangeTarget(G, 200);
-}
-void Mnu100_Click(Game& G) {
-    ChangeTarget(G, 100);
 }
 
 } // namespace tarnwick

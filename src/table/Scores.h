@@ -9,9 +9,4 @@ namespace tarnwick {
 // statistics frame.
 void ShowScores(Game& G);
 
-// The Options menu's three target commands; a game under way goes on towards the new target.
-void Mnu300_Click(Game& G);
-void Mnu200_Click(Game& G);
-void Mnu100_Click(Game& G);
-
 } // namespace tarnwick

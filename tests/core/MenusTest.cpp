@@ -4,6 +4,7 @@
 #include "TestTable.h"
 
 #include "scoring/Records.h"
+#include "commands/TableClicks.h"
 #include "shell/Clicks.h"
 #include "shell/Questions.h"
 

@@ -3,6 +3,8 @@
 #include "TestTable.h"
 
 #include "play/Tricks.h"
+#include "rules/Legality.h"
+#include "rules/Trick.h"
 #include "shell/Clicks.h"
 
 #include <gtest/gtest.h>

@@ -8,6 +8,7 @@
 #include "scoring/Records.h"
 #include "scoring/SaveRecords.h"
 #include "scoring/Statistics.h"
+#include "commands/TableClicks.h"
 #include "shell/Clicks.h"
 
 #include <gtest/gtest.h>

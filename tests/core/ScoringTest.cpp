@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "scoring/HandScoring.h"
+#include "rules/Scoring.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 // to play and when, and a records folder of its own.
 
 #include "bidding/Bidding.h"
-#include "play/HumanPlay.h"
+#include "rules/Legality.h"
 #include "scoring/HandScoring.h"
 #include "shell/Clicks.h"
 #include "shell/Commands.h"

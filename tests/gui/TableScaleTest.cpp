@@ -7,7 +7,7 @@
 #include "TableUnderTest.h"
 #include "gui/Pictures.h"
 #include "gui/TableWidgets.h"
-#include "play/HumanPlay.h"
+#include "rules/Legality.h"
 
 #include <QAction>
 #include <QGuiApplication>

@@ -4,7 +4,7 @@
 #include "ai/BotPlay.h"
 #include "bidding/Bidding.h"
 #include "bidding/BotsBids.h"
-#include "play/HumanPlay.h"
+#include "rules/Legality.h"
 #include "shell/Clicks.h"
 
 namespace tarnwick::sim {

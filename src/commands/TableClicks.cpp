@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "commands/TableClicks.h"
+
+#include "rules/Legality.h"
+#include "shell/Questions.h"
+
+#include <utility>
+
+namespace tarnwick {
+
+void Cds_Click(Game& G, int CardNo) {
+    GameState& S = G.State;
+    if (CardNo < 1 || CardNo > CardCount || G.Steps.Held()) return;
+    if (S.Deck[CardNo].Holder != Human || !S.GameInProgress || S.CardClickLock ||
+        !G.Steps.AwaitingHuman(HumanWait::Card))
+        return;
+    if (!IsLegalForHuman(S, static_cast<int16_t>(CardNo), HumanPlaceInTrick(S) == 1)) {
+        G.View.StatusPanel2 = S.PlayerName + " Sorry, you cannot play that card. Try again please";
+        return;
+    }
+    // From this click until the human's next turn no other card may be taken, not even while
+    // this one is still on its way to the table.
+    S.CardClickLock = true;
+    S.CardClicked = static_cast<int16_t>(CardNo);
+    G.Steps.WakeHuman(HumanWait::Card);
+}
+
+void LblBids_Click(Game& G, int Index) {
+    // A click made while the game stands still behind a modal window is not taken.
+    if (!G.View.FramBids.Visible || G.Steps.Held() || Index < 0 || Index > 13) return;
+    G.State.BidClicked = static_cast<int16_t>(Index);
+    G.Steps.WakeHuman(HumanWait::Bid);
+}
+
+void CmdClose_Click(Game& G) {
+    if (!G.View.FramResults.Visible || G.Steps.Held()) return;
+    G.View.FramResults.Visible = false;
+    G.Steps.WakeHuman(HumanWait::Continue);
+}
+
+void Label1_Click(Game& G, int Index) {
+    const MessageBoxModel& Box = G.View.MessageBox;
+    if (!Box.Visible || Index < 0 || Index > 2 || Box.Captions.at(static_cast<size_t>(Index)).empty()) return;
+    AnswerMessageBox(G, Index);
+}
+
+void NameInput_Answer(Game& G, std::optional<std::string> Typed) {
+    if (!G.View.NameInput.Visible) return;
+    AnswerNameInput(G, std::move(Typed));
+}
+
+} // namespace tarnwick

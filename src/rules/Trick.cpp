@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "rules/Trick.h"
+
+namespace tarnwick {
+
+void MoveToTrick(GameState& S, uint8_t Seat, int16_t CardNo, int Place) {
+    switch (Place) {
+    case 1:
+        S.FirstCard = CardNo;
+        S.SuitLed = S.Deck[CardNo].Suit;
+        break;
+    case 2:
+        S.SecondCard = CardNo;
+        break;
+    case 3:
+        S.ThirdCard = CardNo;
+        break;
+    default:
+        S.FourthCard = CardNo;
+        break;
+    }
+    S.PlayedCard[Seat] = CardNo;
+    --S.CardsLeft[Seat];
+    S.Deck[CardNo].Holder = InNoHand;
+    S.Deck[CardNo].Played = true;
+    if (IsSpade(CardNo)) S.SpadesBroken = true;
+}
+
+uint8_t GetWinner(const GameState& S) {
+    for (int16_t K = AceOfSpades; K >= FirstOfSuit(Spades); --K)
+        for (uint8_t Seat = 0; Seat < SeatCount; ++Seat)
+            if (S.PlayedCard[Seat] == K) return Seat;
+    for (int16_t K = AceOfSpades; K >= 1; --K) {
+        if (S.Deck[K].Suit != S.SuitLed) continue;
+        for (uint8_t Seat = 0; Seat < SeatCount; ++Seat)
+            if (S.PlayedCard[Seat] == K) return Seat;
+    }
+    return Human;
+}
+
+} // namespace tarnwick
