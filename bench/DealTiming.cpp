@@ -8,12 +8,12 @@
 // The exit status is 1 when a median strays more than 5 % from its plan.
 
 #include "gui/QtClock.h"
-#include "state/Card.h"
-#include "state/Game.h"
-#include "state/Pacing.h"
-#include "state/SilentSpeaker.h"
-#include "state/Task.h"
-#include "table/Deal.h"
+#include "rules/Card.h"
+#include "flow/Game.h"
+#include "flow/Pacing.h"
+#include "flow/SilentSpeaker.h"
+#include "flow/Task.h"
+#include "flow/Deal.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -10,8 +10,8 @@
 #include "sim/Listeners.h"
 #include "sim/ScratchFolder.h"
 
-#include "ai/BotPlay.h"
-#include "play/Tricks.h"
+#include "rules/BotPlay.h"
+#include "flow/Tricks.h"
 #include "rules/Trick.h"
 
 #include <benchmark/benchmark.h>

@@ -10,7 +10,7 @@
 //   - whatever was read saves and reads back to the same records (the name as it is stored);
 //   - reading the same files twice gives the same records.
 
-#include "scoring/Records.h"
+#include "records/Records.h"
 #include "sim/ScratchFolder.h"
 
 #include <cstdint>

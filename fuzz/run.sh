@@ -29,7 +29,7 @@ mkdir -p "$Out/corpus"
 "$Compiler" -std=c++20 -O1 -g -fno-omit-frame-pointer \
     -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
     -Wall -Wextra -Werror -I"$Root/src" -I"$Root/tools" \
-    "$Here/RecordsFuzz.cpp" "$Root/src/scoring/Records.cpp" -o "$Out/records-fuzz"
+    "$Here/RecordsFuzz.cpp" "$Root/src/records/Records.cpp" -o "$Out/records-fuzz"
 
 # The scratch folders of the fuzzer go where the writes cost least.
 if [[ -z ${TMPDIR:-} && -d /dev/shm && -w /dev/shm ]]; then export TMPDIR=/dev/shm; fi

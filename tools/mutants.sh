@@ -20,75 +20,75 @@ Fault() {
     Ids+=("$1") Files+=("$2") Froms+=("$3") Tos+=("$4") Whats+=("$5")
 }
 
-Fault T1 src/play/Tricks.cpp '"Beatrix played  "' '"Beatrix played "' \
+Fault T1 src/flow/Tricks.cpp '"Beatrix played  "' '"Beatrix played "' \
     "a blank gone from Beatrix's played text"
-Fault T2 src/play/Tricks.cpp '"Desmond won the trick and now has tricks "' \
+Fault T2 src/flow/Tricks.cpp '"Desmond won the trick and now has tricks "' \
     '"Desmond won the trick and now has tricks"' "a blank gone from Desmond's won text"
-Fault T3 src/play/HumanPlay.cpp '" Sorry, you cannot play that card. Try again please"' \
+Fault T3 src/flow/HumanPlay.cpp '" Sorry, you cannot play that card. Try again please"' \
     '" Sorry, you cannot play that card. Try again please."' "a full stop added to the refusal"
-Fault P1 src/play/Sweep.cpp 'Gathered{5160, 3780}' 'Gathered{5160, 3790}' "the trick gathers 10 twips lower"
-Fault P2 src/table/DisplayModel.cpp '{1080, ValueTops[S], 615, 375}' '{1080, ValueTops[S], 616, 375}' \
+Fault P1 src/flow/Sweep.cpp 'Gathered{5160, 3780}' 'Gathered{5160, 3790}' "the trick gathers 10 twips lower"
+Fault P2 src/flow/DisplayModel.cpp '{1080, ValueTops[S], 615, 375}' '{1080, ValueTops[S], 616, 375}' \
     "the score boxes a twip wider"
-Fault P3 src/shell/MessageBox.cpp 'Centre - ButtonWidth - 23' 'Centre - ButtonWidth - 24' \
+Fault P3 src/flow/MessageBox.cpp 'Centre - ButtonWidth - 23' 'Centre - ButtonWidth - 24' \
     "the first of two message buttons a twip to the left"
-Fault P4 src/table/Deal.cpp '{{4560, 3000}, {3840, 192}, false}' '{{4560, 3000}, {3840, 192}, true}' \
+Fault P4 src/flow/Deal.cpp '{{4560, 3000}, {3840, 192}, false}' '{{4560, 3000}, {3840, 192}, true}' \
     "Desmond's dealt cards land with a sound"
-Fault W1 src/state/Pacing.h 'Trick = 500;' 'Trick = 501;' "the trick's pause 501 ms"
-Fault W2 src/play/HumanPlay.cpp $'S.PlayerHasPlayed = false;\n' \
+Fault W1 src/flow/Pacing.h 'Trick = 500;' 'Trick = 501;' "the trick's pause 501 ms"
+Fault W2 src/flow/HumanPlay.cpp $'S.PlayerHasPlayed = false;\n' \
     $'S.PlayerHasPlayed = false;\n    S.PauseMs = S.BasePause;\n' "the human's card paused 200 ms when following"
-Fault R1 src/scoring/HandScoring.cpp 'Bags = Bags > BagLimit ? static_cast<int16_t>(Bags - BagLimit) : int16_t{0};' \
+Fault R1 src/flow/HandScoring.cpp 'Bags = Bags > BagLimit ? static_cast<int16_t>(Bags - BagLimit) : int16_t{0};' \
     'Bags = int16_t{0};' "bags past ten are not carried"
-Fault R2 src/scoring/HandScoring.cpp 'NilBonus = 200' 'NilBonus = 100' "a nil is worth 100"
-Fault R3 src/play/Tricks.cpp 'K >= 40; --K)' 'K > 40; --K)' "the Two of Spades does not trump"
-Fault R4 src/table/NewHand.cpp '    S.Dealer = NextSeat(S.Dealer);' \
+Fault R2 src/flow/HandScoring.cpp 'NilBonus = 200' 'NilBonus = 100' "a nil is worth 100"
+Fault R3 src/flow/Tricks.cpp 'K >= 40; --K)' 'K > 40; --K)' "the Two of Spades does not trump"
+Fault R4 src/flow/NewHand.cpp '    S.Dealer = NextSeat(S.Dealer);' \
     '    if (S.HandNumber == 1) S.Dealer = NextSeat(S.Dealer);' "the deal does not move on after the first hand"
-Fault R5 src/scoring/GameEnd.cpp 'for (size_t B = A + 1; B < SeatCount; ++B)' \
+Fault R5 src/flow/GameEnd.cpp 'for (size_t B = A + 1; B < SeatCount; ++B)' \
     'for (size_t B = A + 2; B < SeatCount; ++B)' "a draw only between seats two apart"
-Fault R6 src/scoring/GameEnd.cpp 'S.FunMoney[W] += S.Score[W] - S.Score[O];' \
+Fault R6 src/flow/GameEnd.cpp 'S.FunMoney[W] += S.Score[W] - S.Score[O];' \
     'S.FunMoney[W] -= S.Score[W] - S.Score[O];' "the winner pays instead of being paid"
-Fault B1 src/bidding/BotsBids.cpp $'    if (Deck[QueenOfSpades].Holder == WhichBot) ++Count;\n' '' \
+Fault B1 src/rules/BotsBids.cpp $'    if (Deck[QueenOfSpades].Holder == WhichBot) ++Count;\n' '' \
     "the Queen of Spades not counted in a computer bid"
-Fault B2 src/bidding/Bidding.cpp '10 * Bid + Score + 10 == TargetScore' '10 * Bid + Score + 10 >= TargetScore' \
+Fault B2 src/flow/Bidding.cpp '10 * Bid + Score + 10 == TargetScore' '10 * Bid + Score + 10 >= TargetScore' \
     "a computer bid raised whenever it would reach the target"
-Fault B3 src/ai/BotPlay.cpp 'if (Card == 0) Card = FirstInDeckOrder(S.Deck, Seat);' \
+Fault B3 src/rules/BotPlay.cpp 'if (Card == 0) Card = FirstInDeckOrder(S.Deck, Seat);' \
     'if (Card == 0) Card = LowestCard(S.Deck, Seat);' "third place throws off by value"
-Fault L1 src/play/HumanPlay.cpp 'for (int K = 1; K <= LastOfSuit(Hearts); ++K)' 'for (int K = 1; K <= LastOfSuit(Diamonds); ++K)' \
+Fault L1 src/flow/HumanPlay.cpp 'for (int K = 1; K <= LastOfSuit(Hearts); ++K)' 'for (int K = 1; K <= LastOfSuit(Diamonds); ++K)' \
     "a spade lead allowed to a hand of hearts and spades"
-Fault L2 src/play/HumanPlay.cpp 'return !HoldsSuit(S, Led) || C.Suit == Led;' \
+Fault L2 src/flow/HumanPlay.cpp 'return !HoldsSuit(S, Led) || C.Suit == Led;' \
     'return !HoldsSuit(S, Led) || C.Suit == Led || C.Suit == Spades;' "the human may trump while holding the suit led"
-Fault L3 src/play/HumanPlay.cpp '!S.GameInProgress || S.CardClickLock ||' '!S.GameInProgress ||' \
+Fault L3 src/flow/HumanPlay.cpp '!S.GameInProgress || S.CardClickLock ||' '!S.GameInProgress ||' \
     "a second card clicked at once is taken instead of the first"
-Fault L4 src/bidding/Bidding.cpp 'Index > 13) return;' 'Index > 14) return;' "a bid of 14 is taken"
-Fault F1 src/scoring/Records.cpp 'StorableName(PlayerName) + "\",";' 'StorableName(PlayerName) + "\", ";' \
+Fault L4 src/flow/Bidding.cpp 'Index > 13) return;' 'Index > 14) return;' "a bid of 14 is taken"
+Fault F1 src/records/Records.cpp 'StorableName(PlayerName) + "\",";' 'StorableName(PlayerName) + "\", ";' \
     "Name.dat with a blank after the name"
-Fault F2 src/scoring/GameEnd.cpp $'        CountTheWin(G, Winner);\n        SaveNameData(G);\n    }' \
+Fault F2 src/flow/GameEnd.cpp $'        CountTheWin(G, Winner);\n        SaveNameData(G);\n    }' \
     $'        CountTheWin(G, Winner);\n    }' "Name.dat not saved after a game lost"
-Fault F3 src/shell/Commands.cpp '        SaveMoneyData(Asker);' '' \
+Fault F3 src/commands/Commands.cpp '        SaveMoneyData(Asker);' '' \
     "Money.dat not saved on leaving"
-Fault F4 src/scoring/Statistics.cpp '        SaveMoneyData(Asker);' '' \
+Fault F4 src/commands/Statistics.cpp '        SaveMoneyData(Asker);' '' \
     "Money.dat not saved when the statistics are deleted"
-Fault F5 src/scoring/Statistics.cpp '            Asker.View.LblPMoney.Caption = S.PlayerName;' '' \
+Fault F5 src/commands/Statistics.cpp '            Asker.View.LblPMoney.Caption = S.PlayerName;' '' \
     "a new name missing from the statistics frame"
-Fault H1 src/shell/Questions.cpp '    G.Steps.Hold();' '' "a question does not hold the game"
-Fault H2 src/state/Flow.cpp 'if (std::exchange(DueWhileHeld, false)) Resume();' 'DueWhileHeld = false;' \
+Fault H1 src/flow/Questions.cpp '    G.Steps.Hold();' '' "a question does not hold the game"
+Fault H2 src/flow/Flow.cpp 'if (std::exchange(DueWhileHeld, false)) Resume();' 'DueWhileHeld = false;' \
     "a pause that ran out while held never ends"
-Fault H3 src/state/Flow.cpp 'if (!WaitingForHuman || Awaited != With || Pending) return;' \
+Fault H3 src/flow/Flow.cpp 'if (!WaitingForHuman || Awaited != With || Pending) return;' \
     $'static_cast<void>(With);\n    if (!WaitingForHuman || Pending) return;' "any answer wakes any wait for the human"
-Fault H4 src/state/Flow.cpp 'if (Time.TickCount() - PauseFrom < PauseMs) {' 'if (false) {' \
+Fault H4 src/flow/Flow.cpp 'if (Time.TickCount() - PauseFrom < PauseMs) {' 'if (false) {' \
     "a timer that fires early ends the pause early"
-Fault H5 src/state/Flow.cpp 'if (Pending) Time.CancelTimer(std::exchange(Pending, 0));' 'Pending = 0;' \
+Fault H5 src/flow/Flow.cpp 'if (Pending) Time.CancelTimer(std::exchange(Pending, 0));' 'Pending = 0;' \
     "a flow given up leaves its timer running"
-Fault H6 src/shell/Commands.cpp $'    // The Game menu rests while the cards are dealt.\n    if (!G.View.MnuGameEnabled) return;\n' '' \
+Fault H6 src/commands/Commands.cpp $'    // The Game menu rests while the cards are dealt.\n    if (!G.View.MnuGameEnabled) return;\n' '' \
     "New Game heard during the deal"
-Fault S1 src/ai/Searches.cpp 'if (!Deck[K].Played) return false;' 'if (!Deck[K].Played && K % 13 != 0) return false;' \
+Fault S1 src/rules/Searches.cpp 'if (!Deck[K].Played) return false;' 'if (!Deck[K].Played && K % 13 != 0) return false;' \
     "a King counts as a master card while its Ace is out"
-Fault S2 src/ai/Searches.cpp 'const int Count = Position - 1;' 'const int Count = 3;' \
+Fault S2 src/rules/Searches.cpp 'const int Count = Position - 1;' 'const int Count = 3;' \
     "third place counts the third card's variable as on the table"
-Fault S3 src/ai/Searches.cpp 'K <= LastOfSuit(Deck[ToBeat].Suit); ++K)' 'K <= CardCount; ++K)' \
+Fault S3 src/rules/Searches.cpp 'K <= LastOfSuit(Deck[ToBeat].Suit); ++K)' 'K <= CardCount; ++K)' \
     "the cheapest winner looked for outside the suit"
-Fault Z1 src/play/Sweep.cpp '    V.BringToFront(S.FourthCard);' '' "the trick's last card not brought to the front"
-Fault Z2 src/play/Tricks.cpp '    G.View.BringToFront(BotCard);' '' "a computer player's card not brought to the front"
-Fault Z3 src/table/NewHand.cpp '        V.LblBid[Seat].Caption.clear();' '' "the bid boxes not cleared with the table"
+Fault Z1 src/flow/Sweep.cpp '    V.BringToFront(S.FourthCard);' '' "the trick's last card not brought to the front"
+Fault Z2 src/flow/Tricks.cpp '    G.View.BringToFront(BotCard);' '' "a computer player's card not brought to the front"
+Fault Z3 src/flow/NewHand.cpp '        V.LblBid[Seat].Caption.clear();' '' "the bid boxes not cleared with the table"
 
 Wanted() {
     [ ${#Only[@]} -eq 0 ] && return 0

@@ -2,7 +2,7 @@
 #include "commands/TableClicks.h"
 
 #include "rules/Legality.h"
-#include "shell/Questions.h"
+#include "flow/Questions.h"
 
 #include <utility>
 

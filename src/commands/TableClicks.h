@@ -3,7 +3,7 @@
 // The clicks on the table itself: a card, a bid, Continue, a button of the message box, and the
 // name box's answer. Each is heard only while the game waits for it.
 
-#include "state/Game.h"
+#include "flow/Game.h"
 
 #include <optional>
 #include <string>

@@ -2,7 +2,7 @@
 #include "gui/AccessibleHelp.h"
 
 #include "gui/FrmHelp.h"
-#include "shell/HelpText.h"
+#include "rules/HelpText.h"
 
 #include <QAccessibleWidget>
 #include <QFontMetrics>

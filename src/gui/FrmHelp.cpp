@@ -4,7 +4,7 @@
 #include "gui/AccessibleFactory.h"
 #include "gui/FlatButton.h"
 #include "gui/TableWidgets.h"
-#include "shell/HelpText.h"
+#include "rules/HelpText.h"
 
 #include <QFontMetrics>
 #include <QPainter>

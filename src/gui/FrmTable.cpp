@@ -9,11 +9,11 @@
 #include "gui/MFormDeluxe.h"
 #include "gui/StatusAnnouncer.h"
 #include "gui/TableWidgets.h"
-#include "scoring/Records.h"
+#include "records/Records.h"
 #include "commands/TableClicks.h"
-#include "shell/Clicks.h"
-#include "shell/Questions.h"
-#include "table/StartUp.h"
+#include "commands/Clicks.h"
+#include "flow/Questions.h"
+#include "flow/StartUp.h"
 
 #include <QApplication>
 #include <QInputDialog>

@@ -7,7 +7,7 @@
 #include "gui/QtClock.h"
 #include "gui/QtSpeaker.h"
 #include "gui/TableScale.h"
-#include "state/Game.h"
+#include "flow/Game.h"
 
 #include <QMainWindow>
 

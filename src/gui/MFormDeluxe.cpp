@@ -6,8 +6,8 @@
 #include "gui/KeepInFront.h"
 #include "gui/Pictures.h"
 #include "gui/TableWidgets.h"
-#include "shell/Clicks.h"
-#include "shell/MessageBox.h"
+#include "commands/Clicks.h"
+#include "flow/MessageBox.h"
 
 #include <QDir>
 #include <QKeyEvent>

@@ -5,7 +5,7 @@
 // model and hands the clicked button back to the game; it never decides anything itself.
 
 #include "gui/TableScale.h"
-#include "state/Game.h"
+#include "flow/Game.h"
 
 #include <QDialog>
 #include <QPixmap>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/Pictures.h"
 
-#include "state/Card.h"
+#include "rules/Card.h"
 
 #include <QDir>
 #include <QImage>

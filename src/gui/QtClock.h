@@ -3,8 +3,8 @@
 // The game's clocks in the window. Both run their timers from the Qt event loop. Nothing polls:
 // while the game waits, no timer runs but the one it waits for.
 
-#include "state/Clock.h"
-#include "state/VirtualClock.h"
+#include "flow/Clock.h"
+#include "flow/VirtualClock.h"
 
 #include <QElapsedTimer>
 #include <QObject>

@@ -4,7 +4,7 @@
 // twips make a pixel; the table grows and shrinks with its window by one factor on top of that.
 // Every position, size and font of the table and its message box goes through here.
 
-#include "table/DisplayModel.h"
+#include "flow/DisplayModel.h"
 
 #include <QFont>
 #include <QMargins>

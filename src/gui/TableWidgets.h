@@ -4,7 +4,7 @@
 // reports clicks; none of them knows the rules of the game.
 
 #include "gui/TableScale.h"
-#include "table/DisplayModel.h"
+#include "flow/DisplayModel.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -2,7 +2,7 @@
 #pragma once
 // Which card the human may play, told from the state alone.
 
-#include "state/GameState.h"
+#include "rules/GameState.h"
 
 #include <cstdint>
 

@@ -5,7 +5,7 @@
 // time a seat's carried bags reach ten. And when a game ends: at the target, or after the eighth
 // hand (one more hand when two scores are level there).
 
-#include "state/GameState.h"
+#include "rules/GameState.h"
 
 #include <cstdint>
 #include <string>

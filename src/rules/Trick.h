@@ -2,7 +2,7 @@
 #pragma once
 // A card joining the trick, and who takes the trick.
 
-#include "state/GameState.h"
+#include "rules/GameState.h"
 
 #include <cstdint>
 

@@ -2,8 +2,8 @@
 #include "CardTable.h"
 #include "TestTable.h"
 
-#include "bidding/BotsBids.h"
-#include "shell/Clicks.h"
+#include "rules/BotsBids.h"
+#include "commands/Clicks.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CardTable.h"
 
-#include "ai/BotPlay.h"
+#include "rules/BotPlay.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // A table set up in a line: Desmond's hand, the cards gone this hand and the trick so far, with
 // cards written as on a score sheet.
 
-#include "state/GameState.h"
+#include "rules/GameState.h"
 
 #include <cstdint>
 #include <stdexcept>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestTable.h"
 
-#include "state/Flow.h"
-#include "state/Pacing.h"
-#include "state/Task.h"
-#include "state/VirtualClock.h"
+#include "flow/Flow.h"
+#include "flow/Pacing.h"
+#include "flow/Task.h"
+#include "flow/VirtualClock.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestTable.h"
 
-#include "scoring/GameEnd.h"
-#include "scoring/Records.h"
-#include "shell/Clicks.h"
-#include "table/Scores.h"
+#include "flow/GameEnd.h"
+#include "records/Records.h"
+#include "commands/Clicks.h"
+#include "flow/Scores.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The help text: the lines the player has always seen stay character for character.
 
-#include "shell/HelpText.h"
+#include "rules/HelpText.h"
 
 #include <gtest/gtest.h>
 

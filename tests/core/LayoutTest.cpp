@@ -4,7 +4,7 @@
 
 #include "TestTable.h"
 
-#include "shell/MessageBox.h"
+#include "flow/MessageBox.h"
 
 #include <gtest/gtest.h>
 

@@ -3,10 +3,10 @@
 
 #include "TestTable.h"
 
-#include "scoring/Records.h"
+#include "records/Records.h"
 #include "commands/TableClicks.h"
-#include "shell/Clicks.h"
-#include "shell/Questions.h"
+#include "commands/Clicks.h"
+#include "flow/Questions.h"
 
 #include <gtest/gtest.h>
 

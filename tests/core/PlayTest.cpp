@@ -2,10 +2,10 @@
 #include "CardTable.h"
 #include "TestTable.h"
 
-#include "play/Tricks.h"
+#include "flow/Tricks.h"
 #include "rules/Legality.h"
 #include "rules/Trick.h"
-#include "shell/Clicks.h"
+#include "commands/Clicks.h"
 
 #include <gtest/gtest.h>
 

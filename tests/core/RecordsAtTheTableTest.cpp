@@ -4,12 +4,12 @@
 
 #include "TestTable.h"
 
-#include "scoring/GameEnd.h"
-#include "scoring/Records.h"
-#include "scoring/SaveRecords.h"
-#include "scoring/Statistics.h"
+#include "flow/GameEnd.h"
+#include "records/Records.h"
+#include "flow/SaveRecords.h"
+#include "commands/Statistics.h"
 #include "commands/TableClicks.h"
-#include "shell/Clicks.h"
+#include "commands/Clicks.h"
 
 #include <gtest/gtest.h>
 

@@ -3,17 +3,17 @@
 // A game at a table with no window: a virtual clock, a speaker that writes down what it was asked
 // to play and when, and a records folder of its own.
 
-#include "bidding/Bidding.h"
+#include "flow/Bidding.h"
 #include "rules/Legality.h"
-#include "scoring/HandScoring.h"
-#include "shell/Clicks.h"
-#include "shell/Commands.h"
-#include "shell/Questions.h"
+#include "flow/HandScoring.h"
+#include "commands/Clicks.h"
+#include "commands/Commands.h"
+#include "flow/Questions.h"
 #include "sim/ScratchFolder.h"
-#include "state/Game.h"
-#include "state/SilentSpeaker.h"
-#include "state/VirtualClock.h"
-#include "table/StartUp.h"
+#include "flow/Game.h"
+#include "flow/SilentSpeaker.h"
+#include "flow/VirtualClock.h"
+#include "flow/StartUp.h"
 
 #include <gtest/gtest.h>
 

@@ -6,9 +6,9 @@
 
 #include "CardTable.h"
 #include "TestTable.h"
-#include "shell/Clicks.h"
+#include "commands/Clicks.h"
 
-#include "play/Tricks.h"
+#include "flow/Tricks.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 
 #include "TableUnderTest.h"
 #include "gui/TableWidgets.h"
-#include "shell/HelpText.h"
+#include "rules/HelpText.h"
 
 #include <QAccessible>
 #include <QAction>

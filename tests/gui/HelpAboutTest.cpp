@@ -5,7 +5,7 @@
 #include "gui/FrmHelp.h"
 #include "gui/FrmSplash.h"
 #include "gui/TableWidgets.h"
-#include "shell/HelpText.h"
+#include "rules/HelpText.h"
 
 #include <QApplication>
 #include <QFontMetrics>

@@ -3,12 +3,12 @@
 // long messages, its look, the answer a click gives, and that nothing but a click on a caption
 // answers it while the game waits.
 
-#include "shell/MessageBox.h"
+#include "flow/MessageBox.h"
 #include "gui/MFormDeluxe.h"
 #include "gui/QtClock.h"
 #include "gui/TableWidgets.h"
-#include "shell/Questions.h"
-#include "state/SilentSpeaker.h"
+#include "flow/Questions.h"
+#include "flow/SilentSpeaker.h"
 
 #include <QFile>
 #include <QImage>

@@ -5,12 +5,12 @@
 
 #include "SimTestSupport.h"
 
-#include "shell/Clicks.h"
+#include "commands/Clicks.h"
 #include "sim/SouthSeat.h"
-#include "state/Pacing.h"
-#include "state/SilentSpeaker.h"
-#include "state/VirtualClock.h"
-#include "table/StartUp.h"
+#include "flow/Pacing.h"
+#include "flow/SilentSpeaker.h"
+#include "flow/VirtualClock.h"
+#include "flow/StartUp.h"
 
 #include <gtest/gtest.h>
 

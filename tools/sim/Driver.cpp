@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sim/Driver.h"
 
-#include "scoring/HandScoring.h"
-#include "shell/Clicks.h"
-#include "shell/Commands.h"
-#include "shell/Questions.h"
-#include "table/Scores.h"
-#include "table/StartUp.h"
+#include "flow/HandScoring.h"
+#include "commands/Clicks.h"
+#include "commands/Commands.h"
+#include "flow/Questions.h"
+#include "flow/Scores.h"
+#include "flow/StartUp.h"
 
 namespace tarnwick::sim {
 

@@ -8,9 +8,9 @@
 #include "sim/Invariants.h"
 #include "sim/Listeners.h"
 #include "sim/SouthSeat.h"
-#include "state/Game.h"
-#include "state/SilentSpeaker.h"
-#include "state/VirtualClock.h"
+#include "flow/Game.h"
+#include "flow/SilentSpeaker.h"
+#include "flow/VirtualClock.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -6,7 +6,7 @@
 
 #include "sim/Listeners.h"
 #include "sim/Rules.h"
-#include "state/Game.h"
+#include "flow/Game.h"
 
 #include <string>
 #include <vector>

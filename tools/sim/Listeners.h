@@ -3,7 +3,7 @@
 // Everyone in the simulator who follows the games: the table's own events, plus the start of each
 // game, which only the simulator knows about.
 
-#include "state/GameEvents.h"
+#include "flow/GameEvents.h"
 
 #include <cstdint>
 #include <vector>

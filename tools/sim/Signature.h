@@ -4,7 +4,7 @@
 // player would see or hear, with the virtual time it happened at, is folded into a hash. Any
 // change of a rule, a text, a place, a pause or the order of steps changes the number.
 
-#include "table/DisplayModel.h"
+#include "flow/DisplayModel.h"
 
 #include <cstdint>
 #include <filesystem>

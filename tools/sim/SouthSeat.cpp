@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sim/SouthSeat.h"
 
-#include "ai/BotPlay.h"
-#include "bidding/Bidding.h"
-#include "bidding/BotsBids.h"
+#include "rules/BotPlay.h"
+#include "flow/Bidding.h"
+#include "rules/BotsBids.h"
 #include "rules/Legality.h"
-#include "shell/Clicks.h"
+#include "commands/Clicks.h"
 
 namespace tarnwick::sim {
 

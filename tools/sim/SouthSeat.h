@@ -3,7 +3,7 @@
 // The south seat played by the computer players' own rules, through the very controls the human
 // uses: a click on the bid panel and a click on a card.
 
-#include "state/Game.h"
+#include "flow/Game.h"
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sim/Tally.h"
 
-#include "scoring/Records.h"
+#include "records/Records.h"
 
 #include <array>
 #include <cstdio>

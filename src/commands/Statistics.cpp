@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "commands/Statistics.h"
+
+#include "records/Records.h"
+#include "flow/SaveRecords.h"
+#include "flow/ShowRecords.h"
+#include "flow/Questions.h"
+
+namespace tarnwick {
+
+void mnuFunmun_Click(Game& G) {
+    G.View.FramMoney.Visible = true;
+    ++G.View.FramMoney.Raised;
+}
+
+void Command1_Click(Game& G) {
+    G.View.FramMoney.Visible = false;
+}
+
+void MnuDelete_Click(Game& G) {
+    Question Delete{G.State.PlayerName +
+                        " This will reset the statistics of games won and lost and fun money for all "
+                        "players to zero. Carry on?.",
+                    {"Yes Please", "Ooops - No", ""},
+                    1,
+                    "Delete?!"};
+    Ask(G, std::move(Delete), [](Game& Asker, const Answer& Given) {
+        if (Given.Button != 0) return;
+        Asker.State.GamesWon.fill(0);
+        Asker.State.FunMoney.fill(0);
+        for (int Seat = 0; Seat < SeatCount; ++Seat)
+            ShowGamesWon(Asker, Seat);
+        ShowMoney(Asker);
+        SaveNameData(Asker);
+        SaveMoneyData(Asker);
+    });
+}
+
+void mnuNameChange_Click(Game& G) {
+    // The box always proposes "Player", whatever the name is now.
+    Ask(G, TextQuestion{"Please Enter your Name Here", "New Name", "Player"},
+        [](Game& Asker, const Answer& Given) {
+            // Cancelling keeps the name the player has; only a confirmed answer, even an empty one,
+            // replaces it.
+            if (!Given.Typed) return;
+            GameState& S = Asker.State;
+            S.PlayerName = StorableName(*Given.Typed);
+            Asker.View.LblPlayer.Caption = S.PlayerName;
+            Asker.View.LblName.Caption = S.PlayerName;
+            Asker.View.LblPMoney.Caption = S.PlayerName;
+            SaveNameData(Asker);
+        });
+}
+
+} // namespace tarnwick

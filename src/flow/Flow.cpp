@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "flow/Flow.h"
+
+#include <utility>
+
+namespace tarnwick {
+
+void Flow::Run(Task<> NewRoot) {
+    Abandon();
+    Root = std::move(NewRoot);
+    Root.Start();
+    StepDone();
+}
+
+void Flow::Abandon() {
+    ++Generation;
+    if (Pending) Time.CancelTimer(std::exchange(Pending, 0));
+    Suspended = {};
+    WaitingForHuman = false;
+    DueWhileHeld = false;
+    Root.Reset();
+}
+
+void Flow::SuspendFor(std::coroutine_handle<> H, uint32_t From, int Ms) {
+    Suspended = H;
+    PauseFrom = From;
+    PauseMs = static_cast<uint32_t>(Ms);
+    Arm();
+}
+
+// Only one pause is ever pending, so its span lives here and the timer carries no more than fits
+// in a callback without an allocation of its own.
+void Flow::Arm() {
+    const uint64_t Mine = Generation;
+    const uint32_t Spent = Time.TickCount() - PauseFrom;
+    const int Left = Spent >= PauseMs ? 0 : static_cast<int>(PauseMs - Spent);
+    Pending = Time.StartTimer(Left, [this, Mine] {
+        if (Mine != Generation) return;
+        Pending = 0;
+        if (Time.TickCount() - PauseFrom < PauseMs) {
+            Arm();
+            return;
+        }
+        Resume();
+    });
+}
+
+void Flow::WakeHuman(HumanWait With) {
+    if (!WaitingForHuman || Awaited != With || Pending) return;
+    const uint64_t Mine = Generation;
+    Pending = Time.StartTimer(0, [this, Mine] {
+        if (Mine != Generation) return;
+        Pending = 0;
+        WaitingForHuman = false;
+        Resume();
+    });
+}
+
+void Flow::Resume() {
+    if (IsHeld) {
+        DueWhileHeld = true;
+        return;
+    }
+    if (auto H = std::exchange(Suspended, {})) {
+        H.resume();
+        StepDone();
+    }
+}
+
+void Flow::Hold() {
+    IsHeld = true;
+}
+
+void Flow::Release() {
+    IsHeld = false;
+    if (std::exchange(DueWhileHeld, false)) Resume();
+}
+
+} // namespace tarnwick

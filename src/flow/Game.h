@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// One game at the table: its variables, what the table shows, and the services it runs on (the
+// clock, the speaker, the random generator, the folder of the records files). Nothing here is
+// global, so tests and the simulator can run many games side by side.
+
+#include "flow/Answer.h"
+#include "flow/Clock.h"
+#include "flow/Flow.h"
+#include "flow/GameEvents.h"
+#include "rules/GameState.h"
+#include "flow/Random.h"
+#include "flow/Sounds.h"
+#include "flow/DisplayModel.h"
+
+#include <filesystem>
+#include <functional>
+#include <utility>
+
+namespace tarnwick {
+
+struct Game {
+    Game(Clock& Time, Speaker& Sounds, uint64_t Seed, std::filesystem::path RecordsFolder)
+        : Time(Time), Sounds(Sounds), Steps(Time), Dice(Seed), RecordsFolder(std::move(RecordsFolder)) {}
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+    ~Game() {
+        if (SaveFailureNote) Time.CancelTimer(SaveFailureNote);
+    }
+
+    GameState State;
+    DisplayModel View;
+    Clock& Time;
+    Speaker& Sounds;
+    Flow Steps;
+    Random Dice;
+    std::filesystem::path RecordsFolder;
+    // Where an earlier run may have kept the records, read from when RecordsFolder has none yet.
+    std::filesystem::path EarlierRecordsFolder;
+    // A failed save has been told to the player; the next save that succeeds clears it.
+    bool SaveFailureTold = false;
+    Clock::TimerId SaveFailureNote = 0;
+    // Closes every window of the program but the table; the window sets it. Exit runs it before
+    // the records are written.
+    std::function<void()> CloseWindows;
+    // What goes on once the open message box or name box has been answered.
+    FollowUp AfterAnswer;
+    // Told of every deal, bidding, trick, score and game end; nobody listens by default.
+    GameEvents* Events = &Nobody;
+
+private:
+    GameEvents Nobody;
+};
+
+} // namespace tarnwick

@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "flow/Questions.h"
+
+#include <utility>
+
+namespace tarnwick {
+
+namespace {
+
+bool QuestionOpen(const Game& G) {
+    return G.View.MessageBox.Visible || G.View.NameInput.Visible;
+}
+
+void Opened(Game& G, FollowUp Then) {
+    G.AfterAnswer = std::move(Then);
+    G.Steps.Hold();
+}
+
+void Answered(Game& G, const Answer& Given) {
+    FollowUp Then = std::exchange(G.AfterAnswer, {});
+    if (Then) Then(G, Given);
+    G.Steps.Release();
+}
+
+} // namespace
+
+bool Ask(Game& G, Question Q, FollowUp Then) {
+    if (QuestionOpen(G)) return false;
+    MessageBoxModel& Box = G.View.MessageBox;
+    Box.Prompt = std::move(Q.Prompt);
+    Box.Captions = std::move(Q.Captions);
+    Box.PictureNo = Q.PictureNo;
+    Box.Title = "   " + Q.Title;
+    Box.Visible = true;
+    G.Sounds.PlayWave(Wave::RingOut);
+    Opened(G, std::move(Then));
+    return true;
+}
+
+bool Ask(Game& G, TextQuestion Q, FollowUp Then) {
+    if (QuestionOpen(G)) return false;
+    G.View.NameInput = {true, std::move(Q.Prompt), std::move(Q.Title), std::move(Q.Proposed)};
+    Opened(G, std::move(Then));
+    return true;
+}
+
+void AnswerMessageBox(Game& G, int Button) {
+    G.View.MessageBox.Visible = false;
+    G.State.MsgAnswer = static_cast<int16_t>(Button);
+    Answered(G, {Button, std::nullopt});
+}
+
+void AnswerNameInput(Game& G, std::optional<std::string> Typed) {
+    G.View.NameInput.Visible = false;
+    const int Button = Typed ? 0 : 1;
+    Answered(G, {Button, std::move(Typed)});
+}
+
+} // namespace tarnwick

@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "flow/Tricks.h"
+
+#include "rules/BotPlay.h"
+#include "flow/HumanPlay.h"
+#include "flow/Sweep.h"
+#include "rules/Trick.h"
+#include "flow/Pacing.h"
+#include "flow/Deal.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+namespace tarnwick {
+
+namespace {
+
+constexpr std::array<CardPlace, SeatCount> PlacesOnTable = {{
+    {5040, 4920},
+    {3000, 3720},
+    {5040, 2880},
+    {7080, 3720},
+}};
+
+constexpr std::array<const char*, SeatCount> PlayedTexts = {"", "Rodrick played  ", "Desmond played  ",
+                                                            "Beatrix played  "};
+
+constexpr std::array<const char*, SeatCount> WonTexts = {
+    " won the trick and now has tricks ", " Rodrick won the trick and now has tricks ",
+    "Desmond won the trick and now has tricks ", "Beatrix won the trick and now has tricks "};
+
+bool HandIsOver(const GameState& S) {
+    return std::all_of(S.CardsLeft.begin(), S.CardsLeft.end(), [](uint8_t Left) { return Left == 0; });
+}
+
+} // namespace
+
+Task<> BotPlaysCard(Game& G, uint8_t BotSeat, int16_t BotCard, int Place) {
+    GameState& S = G.State;
+    S.PauseMs = Pauses::Trick;
+    MoveToTrick(S, BotSeat, BotCard, Place);
+    CardBox& Box = G.View.Cds.at(static_cast<size_t>(BotCard));
+    Box.Picture = BotCard;
+    Box.Left = PlacesOnTable[BotSeat].Left;
+    Box.Top = PlacesOnTable[BotSeat].Top;
+    G.View.BringToFront(BotCard);
+    co_await DealSound(G);
+    G.View.StatusPanel2 = PlayedTexts[BotSeat] + S.Deck[BotCard].FullName;
+}
+
+Task<bool> EndOfTrick(Game& G) {
+    GameState& S = G.State;
+    const uint8_t W = GetWinner(S);
+    G.Events->TrickDone(S.Leader, {S.FirstCard, S.SecondCard, S.ThirdCard, S.FourthCard}, W);
+    S.Leader = W;
+    ++S.TricksWon[W];
+    G.View.Lblmade[W].Caption = std::to_string(S.TricksWon[W]);
+    const std::string Won = WonTexts[W] + std::to_string(S.TricksWon[W]);
+    G.View.StatusPanel2 = W == Human ? S.PlayerName + Won : Won;
+    co_await Pause(G);
+    co_await JustMoveCardsOut(G, S.Leader);
+    if (!HandIsOver(S)) co_return false;
+    G.View.StatusPanel2 = "The hand is over";
+    co_return true;
+}
+
+Task<> PlayTricks(Game& G) {
+    GameState& S = G.State;
+    for (;;) {
+        uint8_t Seat = S.Leader;
+        for (int Place = 1; Place <= SeatCount; ++Place, Seat = NextSeat(Seat)) {
+            if (Seat == Human)
+                co_await HumanTurn(G, Place);
+            else
+                co_await BotPlaysCard(G, Seat, BotPlaysPlace(S, Seat, Place), Place);
+        }
+        if (co_await EndOfTrick(G)) co_return;
+    }
+}
+
+} // namespace tarnwick
