@@ -1,0 +1,40 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+cmake_minimum_required(VERSION 3.25)
+# Fails when a file of the game includes a header of a layer above its own:
+#   cmake -DSource=<the src folder> -P CheckLayers.cmake
+# Each folder may include its own headers and those of the folders listed for it. A folder that is
+# not listed at all fails too, so a new one has to be given its place first.
+set(Below_rules rules)
+set(Below_records records)
+set(Below_flow rules records flow)
+set(Below_commands rules records flow commands)
+# The forwarding header of the speaker's interface, for the window alone.
+set(Below_state flow)
+set(Below_gui rules records flow commands state gui)
+
+if(NOT Source)
+  message(FATAL_ERROR "Source: the src folder to check")
+endif()
+get_filename_component(Source "${Source}" ABSOLUTE)
+file(GLOB_RECURSE Files RELATIVE ${Source} ${Source}/*.h ${Source}/*.cpp)
+set(Wrong 0)
+foreach(File IN LISTS Files)
+  string(REGEX MATCH "^[^/]+" Folder ${File})
+  if(NOT DEFINED Below_${Folder})
+    message(SEND_ERROR "${File}: the folder ${Folder} has no place among the layers")
+    math(EXPR Wrong "${Wrong} + 1")
+    continue()
+  endif()
+  file(STRINGS ${Source}/${File} Includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"[^\"]+/")
+  foreach(Line IN LISTS Includes)
+    string(REGEX REPLACE "^[^\"]*\"([^/\"]+)/.*$" "\\1" Target "${Line}")
+    if(NOT Target IN_LIST Below_${Folder})
+      message(SEND_ERROR "${File}: includes ${Target}/, above or beside the ${Folder} layer")
+      math(EXPR Wrong "${Wrong} + 1")
+    endif()
+  endforeach()
+endforeach()
+list(LENGTH Files Checked)
+if(Wrong EQUAL 0)
+  message(STATUS "${Checked} files, every include runs down the layers")
+endif()
