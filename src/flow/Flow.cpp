@@ -5,6 +5,12 @@
 
 namespace tarnwick {
 
+Flow::~Flow() {
+    Abandon();
+    for (const auto& [Key, Timer] : Posted)
+        Time.CancelTimer(Timer);
+}
+
 void Flow::Run(Task<> NewRoot) {
     Abandon();
     Root = std::move(NewRoot);
@@ -53,6 +59,15 @@ void Flow::WakeHuman(HumanWait With) {
         Pending = 0;
         WaitingForHuman = false;
         Resume();
+    });
+}
+
+void Flow::Post(std::function<void()> Later) {
+    const uint64_t Key = ++LastPosted;
+    Posted[Key] = Time.StartTimer(0, [this, Key, Later = std::move(Later)] {
+        Posted.erase(Key);
+        Later();
+        StepDone();
     });
 }
 

@@ -11,6 +11,7 @@
 #include <coroutine>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <utility>
 
 namespace tarnwick {
@@ -24,7 +25,7 @@ public:
     explicit Flow(Clock& Time) : Time(Time) {}
     Flow(const Flow&) = delete;
     Flow& operator=(const Flow&) = delete;
-    ~Flow() { Abandon(); }
+    ~Flow();
 
     // Gives up whatever runs now and starts Root at once; it runs until its first wait.
     void Run(Task<> Root);
@@ -78,6 +79,10 @@ public:
     // here, so whoever shows the table (or fingerprints it) looks after each one.
     void SetAfterEachStep(std::function<void()> Hook) { AfterEachStep = std::move(Hook); }
 
+    // Runs Later at the next turn of the event loop as a step of its own, told like every other.
+    // It outlives an abandoned hand; only the end of the flow cancels it.
+    void Post(std::function<void()> Later);
+
 private:
     void SuspendFor(std::coroutine_handle<> H, uint32_t From, int Ms);
     void Arm();
@@ -97,6 +102,8 @@ private:
     bool IsHeld = false;
     bool DueWhileHeld = false;
     std::function<void()> AfterEachStep;
+    std::map<uint64_t, Clock::TimerId> Posted;
+    uint64_t LastPosted = 0;
 };
 
 } // namespace tarnwick

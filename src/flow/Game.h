@@ -24,9 +24,6 @@ struct Game {
         : Time(Time), Sounds(Sounds), Steps(Time), Dice(Seed), RecordsFolder(std::move(RecordsFolder)) {}
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
-    ~Game() {
-        if (SaveFailureNote) Time.CancelTimer(SaveFailureNote);
-    }
 
     GameState State;
     DisplayModel View;
@@ -39,7 +36,6 @@ struct Game {
     std::filesystem::path EarlierRecordsFolder;
     // A failed save has been told to the player; the next save that succeeds clears it.
     bool SaveFailureTold = false;
-    Clock::TimerId SaveFailureNote = 0;
     // Closes every window of the program but the table; the window sets it. Exit runs it before
     // the records are written.
     std::function<void()> CloseWindows;

@@ -17,11 +17,7 @@ bool Saved(Game& G, bool Written) {
     }
     if (G.SaveFailureTold) return false;
     G.SaveFailureTold = true;
-    if (G.SaveFailureNote) G.Time.CancelTimer(G.SaveFailureNote);
-    G.SaveFailureNote = G.Time.StartTimer(0, [&G, Note = G.State.PlayerName + SaveFailedText] {
-        G.SaveFailureNote = 0;
-        G.View.StatusPanel2 = Note;
-    });
+    G.Steps.Post([&G, Note = G.State.PlayerName + SaveFailedText] { G.View.StatusPanel2 = Note; });
     return false;
 }
 

@@ -68,20 +68,23 @@ TEST(RecordsAtTheTable, SettledBalancesStopAtTheLimit) {
     EXPECT_EQ(Read.FunMoney, S.FunMoney);
 }
 
-// A save that fails keeps the old file and tells the player once the step is over; saves that fail
-// after it say nothing more until one has succeeded again.
+// A save that fails keeps the old file and tells the player once the step is over, where the
+// window sees it; saves that fail after it say nothing more until one has succeeded again.
 TEST(RecordsAtTheTable, AFailedSaveIsToldOnceInTheStatusBar) {
     Table T;
     T.Folder.Write(NameFileName, "\"Ann\",3,1,2,0\r\n");
     T.StartUp();
     const fs::path Folder = T.G.RecordsFolder;
     T.G.RecordsFolder = Folder / "gone";
+    std::string Drawn;
+    T.G.Steps.SetAfterEachStep([&T, &Drawn] { Drawn = T.G.View.StatusPanel2; });
 
     Click(T.G, {Element::ChangeName});
     NameInput_Answer(T.G, "Ann");
     EXPECT_NE(T.G.View.StatusPanel2, SaveFailed);
     T.Clock.RunUntilIdle();
     EXPECT_EQ(T.G.View.StatusPanel2, SaveFailed);
+    EXPECT_EQ(Drawn, SaveFailed);
     EXPECT_EQ(T.File(NameFileName), "\"Ann\",3,1,2,0\r\n");
 
     T.G.View.StatusPanel2 = "playing";
