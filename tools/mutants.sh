@@ -86,7 +86,9 @@ Fault S2 src/rules/Searches.cpp 'const int Count = Position - 1;' 'const int Cou
     "third place counts the third card's variable as on the table"
 Fault S3 src/rules/Searches.cpp 'K <= LastOfSuit(Deck[ToBeat].Suit); ++K)' 'K <= CardCount; ++K)' \
     "the cheapest winner looked for outside the suit"
-Fault Z1 src/flow/Sweep.cpp '    V.BringToFront(S.FourthCard);' '' "the trick's last card not brought to the front"
+Fault Z1 src/flow/Sweep.cpp '    V.BringToFrontOfAll(S.FourthCard);' '' "the trick's last card not brought to the front"
+Fault Z4 src/flow/Sweep.cpp 'V.BringToFrontOfAll(S.FourthCard);' 'V.BringToFront(S.FourthCard);' \
+    "the trick's last card brought in front of the cards only, under the score panel"
 Fault Z2 src/flow/Tricks.cpp '    G.View.BringToFront(BotCard);' '' "a computer player's card not brought to the front"
 Fault Z3 src/flow/NewHand.cpp '        V.LblBid[Seat].Caption.clear();' '' "the bid boxes not cleared with the table"
 

@@ -83,6 +83,8 @@ struct CardBox {
     bool Visible = false;
     // Higher lies on top; bringing a card to the front gives it the next number.
     uint32_t ZOrder = 0;
+    // In front of every other element, the panels and frames too, not only of the other cards.
+    bool InFrontOfAll = false;
 };
 
 // The game's own message box: a question or an announcement with one to three buttons. While it
@@ -153,7 +155,10 @@ struct DisplayModel {
     // The player has chosen to leave: every window closes and the program ends.
     bool Quit = false;
 
-    void BringToFront(int CardNo) { Cds.at(static_cast<size_t>(CardNo)).ZOrder = ++TopZOrder; }
+    // In front of the other cards; the panels and frames stay in front of it.
+    void BringToFront(int CardNo) { Raise(CardNo, false); }
+    // In front of everything on the table.
+    void BringToFrontOfAll(int CardNo) { Raise(CardNo, true); }
 
     FrameBox& Frame(FrameId Id);
     const FrameBox& Frame(FrameId Id) const;
@@ -163,6 +168,13 @@ struct DisplayModel {
     // Every label, for the window to build and refresh them alike.
     std::vector<LabelBox*> AllLabels();
     std::vector<const LabelBox*> AllLabels() const;
+
+private:
+    void Raise(int CardNo, bool OfAll) {
+        CardBox& Box = Cds.at(static_cast<size_t>(CardNo));
+        Box.ZOrder = ++TopZOrder;
+        Box.InFrontOfAll = OfAll;
+    }
 };
 
 inline constexpr const char* StatusPanel1ToolTip = "This show which hand number you are on";

@@ -46,7 +46,7 @@ Task<> JustMoveCardsOut(Game& G, uint8_t WinnerOfTrick) {
     CardBox& Last = Box(S.FourthCard);
     Last.Left = TowardsWinner.at(WinnerOfTrick).Left;
     Last.Top = TowardsWinner.at(WinnerOfTrick).Top;
-    V.BringToFront(S.FourthCard);
+    V.BringToFrontOfAll(S.FourthCard);
     co_await DealSound(G);
 
     V.Pile(WinnerOfTrick).at(static_cast<size_t>(S.TricksWon[WinnerOfTrick])).Visible = true;

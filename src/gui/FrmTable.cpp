@@ -329,6 +329,8 @@ void FrmTable::RenderCards() {
         if (Box->In == FrameId::None) Label->raise();
     for (auto& [Box, Frame] : Frames)
         Frame->raise();
+    for (size_t K : Order)
+        if (V.Cds[K].InFrontOfAll) Cds[K]->raise();
 }
 
 void FrmTable::RenderPile(const TrickPile& Pile, std::array<PictureWidget*, 14>& Widgets) {

@@ -66,7 +66,7 @@ TEST(TrickLayout, AComputerPlayersCardLandsFaceUpInFrontAndIsNamed) {
         const CardBox& Box = T.G.View.Cds[static_cast<size_t>(K)];
         EXPECT_TRUE(At(Box, PlayedAt[P.Seat]));
         EXPECT_EQ(Box.Picture, K);
-        EXPECT_EQ(Box.ZOrder, T.G.View.TopZOrder);
+        EXPECT_TRUE(Box.ZOrder == T.G.View.TopZOrder && !Box.InFrontOfAll);
         T.Clock.Advance(499);
         EXPECT_EQ(T.G.View.StatusPanel2, "Press F2 for new game or go to Game menu!");
         T.Clock.Advance(1);
@@ -140,7 +140,7 @@ TEST(TrickLayout, EachWinnerGetsTheTrickSweptToItsSide) {
             Landed = true;
             EXPECT_TRUE(At(Last, LandsAt[W]));
             EXPECT_TRUE(Last.Visible && Last.Picture == BackPicture);
-            EXPECT_TRUE(Last.ZOrder == V.TopZOrder && V.TopZOrder > TopBefore);
+            EXPECT_TRUE(Last.ZOrder == V.TopZOrder && V.TopZOrder > TopBefore && Last.InFrontOfAll);
             for (size_t I = 0; I < 3; ++I) {
                 const CardBox& Box = V.Cds[static_cast<size_t>(Trick[I].Card)];
                 EXPECT_TRUE(At(Box, Gathered)) << I;

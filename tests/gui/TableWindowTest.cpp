@@ -3,6 +3,7 @@
 // a first hand started with F2 up to the human's bid.
 
 #include "TableUnderTest.h"
+#include "flow/Sweep.h"
 #include "gui/TableWidgets.h"
 
 #include <QAction>
@@ -90,6 +91,32 @@ private slots:
         Table->close();
         Table.reset();
         QTest::qWait(1000);
+    }
+
+    // The last card of a trick won by Beatrix lands over the edge of the score panel, in front of
+    // it; the cards played to a trick stay behind the panels.
+    void theCardSweptToBeatrixLiesInFrontOfTheScorePanel() {
+        QTRY_VERIFY_WITH_TIMEOUT(StartedUp(), 5000);
+        Game& G = Table->GameAtTable();
+        GameState& S = G.State;
+        S.FirstCard = 1;
+        S.SecondCard = 2;
+        S.ThirdCard = 3;
+        S.FourthCard = 4;
+        S.TricksWon[East] = 1;
+        // Long enough pauses that the card is seen where it lands before it goes.
+        S.PauseMs = 1500;
+        G.Steps.Run(JustMoveCardsOut(G, East));
+        QWidget* Swept = Find("Cds4");
+        const QPoint Landed(Px(10080), Px(3360));
+        QTRY_VERIFY_WITH_TIMEOUT(Swept->isVisible() && Swept->pos() == Landed, 5000);
+        QCOMPARE(Find("Table")->childAt(QPoint(Px(10800), Px(3500))), Swept);
+
+        G.Steps.Abandon();
+        QVERIFY(!G.View.FramMoney.Visible);
+        Find<QAction>("mnuFunmun")->trigger();
+        // The statistics open over the pack.
+        QVERIFY(Find("FramMoney")->isAncestorOf(Find("Table")->childAt(QPoint(Px(5100), Px(3700)))));
     }
 };
 
