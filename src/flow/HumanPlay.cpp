@@ -13,13 +13,10 @@ constexpr double HumanCardLeft = 5040, HumanCardTop = 4920;
 
 // The card flies to the human's place, on its way to the table while it sounds.
 Task<> PutOnTable(Game& G, int16_t CardNo) {
-    GameState& S = G.State;
-    S.Deck[CardNo].Holder = OnItsWayToTable;
     CardBox& Box = G.View.Cds.at(static_cast<size_t>(CardNo));
     Box.Left = HumanCardLeft;
     Box.Top = HumanCardTop;
     co_await DealSound(G);
-    S.Deck[CardNo].Holder = InNoHand;
     co_await Pause(G);
 }
 
@@ -29,14 +26,12 @@ Task<> HumanTurn(Game& G, int Place) {
     GameState& S = G.State;
     S.CardClickLock = false;
     G.View.StatusPanel2 = S.PlayerName + " please click on card you wish to play.";
-    S.PlayerHasPlayed = false;
     co_await G.Steps.WaitForHuman(HumanWait::Card);
 
     const int16_t K = S.CardClicked;
     if (Place != 1) S.SuitLed = S.Deck[S.FirstCard].Suit;
     MoveToTrick(S, Human, K, Place);
     co_await PutOnTable(G, K);
-    S.PlayerHasPlayed = true;
     S.CardClickLock = true;
     G.View.StatusPanel2 = S.PlayerName + " has played " + S.Deck[K].FullName;
 }

@@ -15,7 +15,6 @@ void ClearTable(Game& G) {
     GameState& S = G.State;
     DisplayModel& V = G.View;
     S.SpadesBroken = false;
-    S.PlayerHasPlayed = false;
     V.FramBids.Visible = false;
     S.FirstCard = S.SecondCard = S.FourthCard = S.ThirdCard = 0;
     S.BidClicked = 0;

@@ -65,7 +65,6 @@ public:
     Task& operator=(const Task&) = delete;
     ~Task() { Reset(); }
 
-    bool Valid() const { return static_cast<bool>(Frame); }
     bool Done() const { return !Frame || Frame.done(); }
 
     // Starts an outermost Task that nobody awaits; it runs until its first wait.

@@ -34,9 +34,8 @@ constexpr bool IsSpade(int CardNo) {
 
 inline constexpr int16_t AceOfSpades = CardOf(Ace, Spades), QueenOfSpades = CardOf(Queen, Spades);
 
-// Where a card is: 0..3 in that seat's hand, or one of these.
+// Where a card is: 0..3 in that seat's hand, or in none.
 inline constexpr int16_t InNoHand = 5;
-inline constexpr int16_t OnItsWayToTable = 9;
 
 struct Card {
     int16_t CardNo = 0;

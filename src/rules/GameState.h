@@ -55,7 +55,6 @@ struct GameState {
     int16_t BidClicked = 0;
     // The card the human's accepted click chose, handed from the click to the waiting turn.
     int16_t CardClicked = 0;
-    bool PlayerHasPlayed = false;
     bool CardClickLock = false;
     int16_t MsgAnswer = 0;
 

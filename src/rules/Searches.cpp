@@ -69,13 +69,6 @@ bool HasSpade(const DeckOfCards& Deck, uint8_t Seat) {
     return HoldsAnyOf(Deck, Seat, Spades);
 }
 
-uint8_t CountOfSuit(const DeckOfCards& Deck, uint8_t Seat, uint8_t WantedSuit) {
-    uint8_t Count = 0;
-    for (int16_t K = 1; K <= CardCount; ++K)
-        if (Deck[K].Holder == Seat && Deck[K].Suit == WantedSuit) ++Count;
-    return Count;
-}
-
 bool IsMasterCard(const DeckOfCards& Deck, int16_t CardNo) {
     const Card& Candidate = Deck[CardNo];
     if (Candidate.Suit == Spades || Candidate.Value < Jack || Candidate.Value == Ace) return false;

@@ -29,7 +29,6 @@ int16_t LowestAbove(const DeckOfCards& Deck, uint8_t Seat, int16_t ToBeat);
 
 bool HasSuitLed(const GameState& S, uint8_t Seat);
 bool HasSpade(const DeckOfCards& Deck, uint8_t Seat);
-uint8_t CountOfSuit(const DeckOfCards& Deck, uint8_t Seat, uint8_t WantedSuit);
 
 // A King, Queen or Jack outside spades that no card still out can beat, because every card of its
 // suit above it has been played. A Ten never counts, however many cards are gone.

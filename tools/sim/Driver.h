@@ -44,7 +44,6 @@ public:
     bool PlayGame();
     const std::string& Problem() const { return Trouble; }
 
-    uint64_t GamesStarted() const { return GameNo; }
     // Virtual milliseconds since the first New Game.
     uint64_t VirtualMs() const { return Clock.Elapsed() - StartedAt; }
     uint64_t Fallbacks() const { return South.Fallbacks(); }
