@@ -9,6 +9,7 @@
 #include "state/Flow.h"
 #include "state/GameEvents.h"
 #include "state/GameState.h"
+#include "state/KeyFocus.h"
 #include "state/Random.h"
 #include "state/Sounds.h"
 #include "table/DisplayModel.h"
@@ -45,6 +46,8 @@ struct Game {
     std::function<void()> CloseWindows;
     // What goes on once the open message box or name box has been answered.
     FollowUp AfterAnswer;
+    // Where the keys have put the focus in each place of the table.
+    KeyFocus Focus;
     // Told of every deal, bidding, trick, score and game end; nobody listens by default.
     GameEvents* Events = &Nobody;
 

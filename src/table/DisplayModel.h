@@ -7,6 +7,7 @@
 #include "state/Card.h"
 #include "state/Seats.h"
 #include "table/Elements.h"
+#include "table/FocusMark.h"
 
 #include <array>
 #include <cstdint>
@@ -150,6 +151,8 @@ struct DisplayModel {
 
     MessageBoxModel MessageBox;
     NameInputModel NameInput;
+    // Where the keyboard's mark is drawn; hidden while the mouse plays.
+    FocusMark Focus;
     // The player has chosen to leave: every window closes and the program ends.
     bool Quit = false;
 
