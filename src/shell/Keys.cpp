@@ -116,8 +116,9 @@ int BidForDigit(int Now, Key K) {
     return 1;
 }
 
-// The mark only moves, or a hidden mark only shows, on the cards and the bid panel: nothing is
-// played or bid that the player has not seen marked.
+// On the cards and the bid panel a hidden mark only shows where it rests, at the first arrow or
+// Return: nothing is played or bid that the player has not seen marked. Home, End and the digits
+// go where they say at once.
 bool PressInHand(Game& G, Key K, bool WasShown) {
     if (Takes(K)) {
         if (WasShown) Click(G, {Element::Card, G.Focus.Card});
@@ -126,7 +127,7 @@ bool PressInHand(Game& G, Key K, bool WasShown) {
     const Key Along = K == Key::Tab ? Key::Right : K == Key::BackTab ? Key::Left : K;
     const std::optional<int16_t> To = Step(HumanCards(G.State), G.Focus.Card, Along);
     if (!To) return false;
-    if (WasShown) G.Focus.Card = *To;
+    if (WasShown || K == Key::Home || K == Key::End) G.Focus.Card = *To;
     return true;
 }
 
@@ -141,7 +142,7 @@ bool PressInBids(Game& G, Key K, bool WasShown) {
         return true;
     }
     if (K == Key::Home || K == Key::End) {
-        if (WasShown) Bid = K == Key::Home ? 0 : 13;
+        Bid = K == Key::Home ? 0 : 13;
         return true;
     }
     const Key Arrow = K == Key::Tab ? Key::Right : K == Key::BackTab ? Key::Left : K;
