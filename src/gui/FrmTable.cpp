@@ -73,9 +73,14 @@ bool FrmTable::focusNextPrevChild(bool Next) {
     return Pressed(Next ? Key::Tab : Key::BackTab) || QMainWindow::focusNextPrevChild(Next);
 }
 
-// A press of the mouse anywhere in the table or its message box hides the keyboard's mark, before
+// A key to the menu bar while no menu is open, and a press of the mouse anywhere in the table or its message box hides the keyboard's mark, before
 // the click itself is taken.
 bool FrmTable::eventFilter(QObject* Watched, QEvent* Event) {
+    // After a menu command the menu bar may keep the keyboard; while none of its menus is open,
+    // the table's keys are still the table's.
+    if (Event->type() == QEvent::KeyPress && Watched == menuBar() && !menuBar()->activeAction())
+        if (const std::optional<Key> Target = TableKeyOf(*static_cast<QKeyEvent*>(Event)); Target && Pressed(*Target))
+            return true;
     if (Event->type() == QEvent::MouseButtonPress && TheGame && TheGame->Focus.KeysUsed && Watched->isWidgetType()) {
         const QWidget* In = static_cast<QWidget*>(Watched)->window();
         if (In == this || In == MsgBox) {
