@@ -87,6 +87,8 @@ private:
     bool Pressed(Key Target);
     // F10, or Alt pressed and released, opens the menu bar at its first menu that can be used.
     void BuildMenuBarKeys();
+    void OpenMenuBar();
+    void WatchAltAlone(const QEvent* Event);
     // Rings what the keyboard's focus rests on, and tells a screen reader when it moves.
     void RenderFocus();
     QWidget* WidgetOf(Clickable Target) const;
@@ -122,6 +124,7 @@ private:
     QInputDialog* NameBox = nullptr;
     FocusFrame* Mark = nullptr;
     FocusMark Announced;
+    bool AltAlone = false;
 };
 
 } // namespace tarnwick
