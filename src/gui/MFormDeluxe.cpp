@@ -314,8 +314,10 @@ void MFormDeluxe::reject() {}
 void MFormDeluxe::RenderFocus() {
     const FocusMark& Now = G.View.Focus;
     const bool OnBox = Now.Shown && Now.On.What == Element::MessageButton;
+    // The buttons are low: a thinner ring than the table's leaves their captions whole.
+    const int ButtonRing = std::max(1, static_cast<int>(std::lround(Scale.Factor)));
     for (size_t I = 0; I < Pic1.size(); ++I)
-        Pic1[I]->SetMarked(OnBox && Now.On.Index == static_cast<int>(I), FocusFrame::Thickness(Scale.Factor));
+        Pic1[I]->SetMarked(OnBox && Now.On.Index == static_cast<int>(I), ButtonRing);
     if (Now == Announced) return;
     Announced = Now;
     if (OnBox && Now.On.Index >= 0 && Now.On.Index < 3) AnnounceFocus(Pic1[static_cast<size_t>(Now.On.Index)]->Caption);
