@@ -6,10 +6,10 @@ Xvfb with a window manager, every input an X key event sent by xdotool, never th
 The target of 100 is chosen from the Options menu, the statistics opened and closed, the help
 window opened on a 1366 x 768 screen (it must fit it) and closed, the menu bar opened by F10; then
 F2, every bid by N (Nil) and Return, every card by Home or End, the arrows and Return (the lowest
-card the rules allow, and once a card they refuse, which must stay in the hand), Continue by Return, an exit in the middle of the game taken back by
-Escape, the game-over box by Escape, and the program left by Ctrl+X answered by Return. What is
-on the table is read over AT-SPI, and a listener hears the focus move over cards, numbers and
-buttons. At the end the records files must hold the game: one game won, or none after a draw.
+card the rules allow, and once a card they refuse, which must stay in the hand), Continue by
+Return, an exit in the middle of the game taken back by Escape, the game-over box by Escape, and
+the program left by Ctrl+X answered by Return. What is on the table is read over AT-SPI, and a
+listener hears the focus move over cards, numbers and buttons. At the end the records files must hold the game: one game won, or none after a draw.
 
 Run it inside dbus-run-session, with the game's executable as its argument."""
 
@@ -20,6 +20,8 @@ import sys
 import tempfile
 import time
 
+# The helpers of the accessibility hand, read from beside this file, with nothing written there.
+sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import AccessibleHand as A  # noqa: E402
 from AccessibleHand import Check, Descendants, Pump, WaitFor, pyatspi  # noqa: E402
