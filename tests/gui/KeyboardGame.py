@@ -9,7 +9,8 @@ F2, every bid by N (Nil) and Return, every card by Home or End, the arrows and R
 card the rules allow, and once a card they refuse, which must stay in the hand), Continue by
 Return, an exit in the middle of the game taken back by Escape, the game-over box by Escape, and
 the program left by Ctrl+X answered by Return. What is on the table is read over AT-SPI, and a
-listener hears the focus move over cards, numbers and buttons. At the end the records files must hold the game: one game won, or none after a draw.
+listener hears the focus move over cards, numbers and buttons. At the end the records files must
+hold the game: one game won, or none after a draw.
 
 Run it inside dbus-run-session, with the game's executable as its argument."""
 
