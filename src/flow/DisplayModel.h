@@ -7,6 +7,7 @@
 #include "rules/Card.h"
 #include "rules/Seats.h"
 #include "flow/Elements.h"
+#include "flow/FocusMark.h"
 
 #include <array>
 #include <cstdint>
@@ -152,6 +153,8 @@ struct DisplayModel {
 
     MessageBoxModel MessageBox;
     NameInputModel NameInput;
+    // Where the keyboard's mark is drawn; hidden while the mouse plays.
+    FocusMark Focus;
     // The player has chosen to leave: every window closes and the program ends.
     bool Quit = false;
 

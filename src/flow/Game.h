@@ -12,6 +12,7 @@
 #include "flow/Random.h"
 #include "flow/Sounds.h"
 #include "flow/DisplayModel.h"
+#include "flow/KeyFocus.h"
 
 #include <filesystem>
 #include <functional>
@@ -41,6 +42,8 @@ struct Game {
     std::function<void()> CloseWindows;
     // What goes on once the open message box or name box has been answered.
     FollowUp AfterAnswer;
+    // Where the keys have put the focus in each place of the table.
+    KeyFocus Focus;
     // Told of every deal, bidding, trick, score and game end; nobody listens by default.
     GameEvents* Events = &Nobody;
 

@@ -32,6 +32,7 @@ bool Ask(Game& G, Question Q, FollowUp Then) {
     Box.PictureNo = Q.PictureNo;
     Box.Title = "   " + Q.Title;
     Box.Visible = true;
+    G.Focus.Button = 0;
     G.Sounds.PlayWave(Wave::RingOut);
     Opened(G, std::move(Then));
     return true;

@@ -45,7 +45,7 @@ public:
         const QFontMetrics Metrics(Help->font());
         const QRect Painted(0, Row * Metrics.lineSpacing(), Metrics.horizontalAdvance(Line),
                             Metrics.height());
-        return Painted.translated(Help->mapToGlobal(QPoint(0, 0)))
+        return Painted.translated(Help->mapToGlobal(QPoint(0, 0)) - Help->Scrolled())
             .intersected(QRect(Help->mapToGlobal(QPoint(0, 0)), Help->size()));
     }
 

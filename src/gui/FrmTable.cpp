@@ -4,8 +4,10 @@
 #include "gui/AccessibleClick.h"
 #include "gui/AccessiblePile.h"
 #include "gui/FrmHelp.h"
+#include "gui/FocusFrame.h"
 #include "gui/FrmSplash.h"
 #include "gui/KeepInFront.h"
+#include "gui/KeyMap.h"
 #include "gui/MFormDeluxe.h"
 #include "gui/StatusAnnouncer.h"
 #include "gui/TableWidgets.h"
@@ -17,6 +19,7 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -37,8 +40,10 @@ FrmTable::FrmTable(const QString& AssetFolder, std::filesystem::path RecordsFold
     TheGame->Steps.SetAfterEachStep([this] { Render(); });
     MsgBox = new MFormDeluxe(this, *TheGame, AssetFolder, [this] { Render(); });
     BuildMenus();
+    BuildMenuBarKeys();
     BuildTable();
     TheGame->CloseWindows = [this] { CloseOtherWindows(); };
+    qApp->installEventFilter(this);
 }
 
 FrmTable::~FrmTable() {
@@ -49,6 +54,42 @@ FrmTable::~FrmTable() {
 void FrmTable::Clicked(Clickable Target) {
     Click(*TheGame, Target);
     Render();
+}
+
+bool FrmTable::Pressed(Key Target) {
+    if (!PressKey(*TheGame, Target)) return false;
+    Render();
+    return true;
+}
+
+void FrmTable::keyPressEvent(QKeyEvent* Event) {
+    const std::optional<Key> Target = TableKeyOf(*Event);
+    if (Target && Pressed(*Target)) return;
+    QMainWindow::keyPressEvent(Event);
+}
+
+// Tab and Shift+Tab move the mark where the table has one, rather than Qt's focus between widgets.
+bool FrmTable::focusNextPrevChild(bool Next) {
+    return Pressed(Next ? Key::Tab : Key::BackTab) || QMainWindow::focusNextPrevChild(Next);
+}
+
+// A key to the menu bar while no menu is open, and a press of the mouse anywhere in the table or its message box hides the keyboard's mark, before
+// the click itself is taken.
+bool FrmTable::eventFilter(QObject* Watched, QEvent* Event) {
+    if (Watched->isWidgetType() && static_cast<QWidget*>(Watched)->window() == this) WatchAltAlone(Event);
+    // After a menu command the menu bar may keep the keyboard; while none of its menus is open,
+    // the table's keys are still the table's.
+    if (Event->type() == QEvent::KeyPress && Watched == menuBar() && !menuBar()->activeAction())
+        if (const std::optional<Key> Target = TableKeyOf(*static_cast<QKeyEvent*>(Event)); Target && Pressed(*Target))
+            return true;
+    if (Event->type() == QEvent::MouseButtonPress && TheGame && TheGame->Focus.KeysUsed && Watched->isWidgetType()) {
+        const QWidget* In = static_cast<QWidget*>(Watched)->window();
+        if (In == this || In == MsgBox) {
+            MouseUsed(*TheGame);
+            Render();
+        }
+    }
+    return QMainWindow::eventFilter(Watched, Event);
 }
 
 QAction* FrmTable::AddCommand(QMenu* Menu, const char* Name, const char* Caption, Element Command,
@@ -105,6 +146,41 @@ void FrmTable::BuildMenus() {
         }
         Splash->ShowAbout();
     });
+}
+
+void FrmTable::BuildMenuBarKeys() {
+    auto* OpenMenus = new QAction(this);
+    OpenMenus->setObjectName(QStringLiteral("MenuBarKey"));
+    OpenMenus->setShortcut(Qt::Key_F10);
+    addAction(OpenMenus);
+    connect(OpenMenus, &QAction::triggered, this, &FrmTable::OpenMenuBar);
+}
+
+void FrmTable::OpenMenuBar() {
+    for (QAction* Top : menuBar()->actions())
+        if (Top->isEnabled() && Top->isVisible()) {
+            menuBar()->setActiveAction(Top);
+            return;
+        }
+}
+
+// Alt pressed and released with no other key or click between opens the menu bar, as desktops do.
+void FrmTable::WatchAltAlone(const QEvent* Event) {
+    const auto* Pressed = static_cast<const QKeyEvent*>(Event);
+    switch (Event->type()) {
+    case QEvent::KeyPress:
+        if (!Pressed->isAutoRepeat()) AltAlone = Pressed->key() == Qt::Key_Alt;
+        break;
+    case QEvent::KeyRelease:
+        if (Pressed->key() == Qt::Key_Alt && AltAlone && !QApplication::activePopupWidget()) OpenMenuBar();
+        if (!Pressed->isAutoRepeat()) AltAlone = false;
+        break;
+    case QEvent::MouseButtonPress:
+        AltAlone = false;
+        break;
+    default:
+        break;
+    }
 }
 
 void FrmTable::BuildTable() {
@@ -182,6 +258,7 @@ void FrmTable::BuildTable() {
         }
     for (auto& [Box, Frame] : Frames)
         Frame->raise();
+    Mark = new FocusFrame(Client);
     BuildStatusBar();
     ScaleTo(Scale);
 }
@@ -338,8 +415,42 @@ void FrmTable::RenderPile(const TrickPile& Pile, std::array<PictureWidget*, 14>&
         Widgets[K]->setVisible(Pile[K].Visible);
 }
 
+QWidget* FrmTable::WidgetOf(Clickable Target) const {
+    if (Target.What == Element::Card && Target.Index >= 1 && Target.Index <= CardCount)
+        return Cds[static_cast<size_t>(Target.Index)];
+    for (const auto& [Box, Label] : Labels)
+        if (Box->Click == Target) return Label;
+    for (const auto& [Box, Button] : Buttons)
+        if (Box->Click == Target) return Button;
+    return nullptr;
+}
+
+// A card of the hand lies partly under its neighbour: the ring goes round the part that is seen.
+QRect FrmTable::SeenPart(Clickable Target, const QRect& Whole) const {
+    if (Target.What != Element::Card) return Whole;
+    const auto K = static_cast<size_t>(Target.Index);
+    QRegion Seen(Whole);
+    for (size_t J = 1; J <= CardCount; ++J)
+        if (J != K && Cds[J]->isVisible() && StackedZOrder[J] > StackedZOrder[K]) Seen -= Cds[J]->geometry();
+    return Seen.isEmpty() ? Whole : Seen.boundingRect();
+}
+
+void FrmTable::RenderFocus() {
+    const FocusMark& Now = TheGame->View.Focus;
+    QWidget* On = Now.Shown ? WidgetOf(Now.On) : nullptr;
+    if (On && On->isVisible())
+        Mark->Ring(SeenPart(Now.On, QRect(On->mapTo(Client, QPoint(0, 0)), On->size())), Scale.Factor);
+    else
+        Mark->hide();
+    if (Now == Announced) return;
+    Announced = Now;
+    // The message box tells of its own buttons.
+    if (Now.Shown && Now.On.What != Element::MessageButton) AnnounceFocus(On);
+}
+
 void FrmTable::Render() {
     DisplayModel& V = TheGame->View;
+    ShowFocus(*TheGame);
     Shape1->setVisible(V.Shape1Visible);
     for (uint8_t Seat = 0; Seat < SeatCount; ++Seat)
         RenderPile(V.Pile(Seat), Piles[Seat]);
@@ -362,6 +473,7 @@ void FrmTable::Render() {
         for (QAction* Item : Menu->actions())
             Item->setEnabled(Enabled);
     }
+    RenderFocus();
     MsgBox->Sync();
     SyncNameInput();
     SyncQuit();

@@ -8,6 +8,7 @@
 #include "gui/QtSpeaker.h"
 #include "gui/TableScale.h"
 #include "flow/Game.h"
+#include "commands/Keys.h"
 
 #include <QMainWindow>
 
@@ -29,6 +30,7 @@ class ButtonWidget;
 class FeltWidget;
 class FrameWidget;
 class FrmHelp;
+class FocusFrame;
 class FrmSplash;
 class LabelWidget;
 class MFormDeluxe;
@@ -59,6 +61,9 @@ public slots:
 
 protected:
     void moveEvent(QMoveEvent* Event) override;
+    void keyPressEvent(QKeyEvent* Event) override;
+    bool focusNextPrevChild(bool Next) override;
+    bool eventFilter(QObject* Watched, QEvent* Event) override;
 
 private:
     // The largest scale up to the designed one at which the window fits its screen, centred there.
@@ -78,6 +83,16 @@ private:
     void RenderPile(const TrickPile& Pile, std::array<PictureWidget*, 14>& Widgets);
     // Hands a click to the game and shows what it changed.
     void Clicked(Clickable Target);
+    // Hands a key to the game; false when nothing at the table took it.
+    bool Pressed(Key Target);
+    // F10, or Alt pressed and released, opens the menu bar at its first menu that can be used.
+    void BuildMenuBarKeys();
+    void OpenMenuBar();
+    void WatchAltAlone(const QEvent* Event);
+    // Rings what the keyboard's focus rests on, and tells a screen reader when it moves.
+    void RenderFocus();
+    QWidget* WidgetOf(Clickable Target) const;
+    QRect SeenPart(Clickable Target, const QRect& Whole) const;
 
     QString AssetFolder;
     // Declared before the game: the game's flow cancels its timers on the clock as it goes.
@@ -107,6 +122,9 @@ private:
     FrmHelp* Help = nullptr;
     FrmSplash* Splash = nullptr;
     QInputDialog* NameBox = nullptr;
+    FocusFrame* Mark = nullptr;
+    FocusMark Announced;
+    bool AltAlone = false;
 };
 
 } // namespace tarnwick

@@ -3,7 +3,9 @@
 
 #include "gui/AccessibleClick.h"
 #include "gui/AccessibleListing.h"
+#include "gui/FocusFrame.h"
 #include "gui/KeepInFront.h"
+#include "gui/KeyMap.h"
 #include "gui/Pictures.h"
 #include "gui/TableWidgets.h"
 #include "commands/Clicks.h"
@@ -156,6 +158,13 @@ public:
         update();
     }
 
+    void SetMarked(bool On, int Thick) {
+        if (Marked == On && MarkThick == Thick) return;
+        Marked = On;
+        MarkThick = Thick;
+        update();
+    }
+
 protected:
     void resizeEvent(QResizeEvent*) override { PlaceCaption(); }
 
@@ -168,6 +177,8 @@ protected:
         P.setPen(ToQColor(Pressed ? Light : Dark));
         P.drawLine(0, Bottom, Right, Bottom);
         P.drawLine(Right, Bottom, Right, 0);
+        P.end();
+        if (Marked) PaintRing(this, rect().adjusted(1, 1, -1, -1), MarkThick);
     }
 
 private:
@@ -178,6 +189,8 @@ private:
     }
 
     bool Pressed = false;
+    bool Marked = false;
+    int MarkThick = 2;
 };
 
 MFormDeluxe::MFormDeluxe(QWidget* Table, Game& G, QString AssetFolder, std::function<void()> AfterAnswer)
@@ -227,9 +240,14 @@ void MFormDeluxe::Sync() {
     const MessageBoxModel& Box = G.View.MessageBox;
     if (!Box.Visible) {
         Shown.reset();
-        if (isVisible()) hide();
+        if (isVisible()) {
+            hide();
+            // The keyboard goes back to the table, whatever the window manager would choose.
+            if (parentWidget()) parentWidget()->window()->activateWindow();
+        }
         return;
     }
+    RenderFocus();
     if (isVisible() && Shown && SameQuestion(*Shown, Box)) return;
     Shown = Box;
     LayOut(Box);
@@ -293,8 +311,39 @@ QPixmap MFormDeluxe::Picture(int PictureNo) const {
 
 void MFormDeluxe::reject() {}
 
+void MFormDeluxe::RenderFocus() {
+    const FocusMark& Now = G.View.Focus;
+    const bool OnBox = Now.Shown && Now.On.What == Element::MessageButton;
+    // The buttons are low: a thinner ring than the table's leaves their captions whole.
+    const int ButtonRing = std::max(1, static_cast<int>(std::lround(Scale.Factor)));
+    for (size_t I = 0; I < Pic1.size(); ++I)
+        Pic1[I]->SetMarked(OnBox && Now.On.Index == static_cast<int>(I), ButtonRing);
+    if (Now == Announced) return;
+    Announced = Now;
+    if (OnBox && Now.On.Index >= 0 && Now.On.Index < 3) AnnounceFocus(Pic1[static_cast<size_t>(Now.On.Index)]->Caption);
+}
+
+// Keys answer the box as a click on the marked caption would; any other key does nothing.
+bool MFormDeluxe::Pressed(Key Target) {
+    if (!PressKey(G, Target)) return false;
+    if (!G.View.MessageBox.Visible) {
+        Shown.reset();
+        Sync();
+        if (AfterAnswer) AfterAnswer();
+    } else {
+        RenderFocus();
+    }
+    return true;
+}
+
 void MFormDeluxe::keyPressEvent(QKeyEvent* Event) {
+    if (const std::optional<Key> Target = TableKeyOf(*Event)) Pressed(*Target);
     Event->accept();
+}
+
+bool MFormDeluxe::focusNextPrevChild(bool Next) {
+    Pressed(Next ? Key::Tab : Key::BackTab);
+    return true;
 }
 
 // The dark box with its frame: a light outline, its bottom and right edges dark.

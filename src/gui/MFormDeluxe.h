@@ -6,6 +6,7 @@
 
 #include "gui/TableScale.h"
 #include "flow/Game.h"
+#include "commands/Keys.h"
 
 #include <QDialog>
 #include <QPixmap>
@@ -43,10 +44,15 @@ public slots:
 protected:
     void paintEvent(QPaintEvent* Event) override;
     void keyPressEvent(QKeyEvent* Event) override;
+    bool focusNextPrevChild(bool Next) override;
 
 private:
     void LayOut(const MessageBoxModel& Box);
     void Answer(int Index);
+    // A key for the box; true when it was taken.
+    bool Pressed(Key Target);
+    // Rings the button the keyboard's focus rests on, and tells a screen reader when it moves.
+    void RenderFocus();
     QPixmap Picture(int PictureNo) const;
 
     Game& G;
@@ -60,6 +66,7 @@ private:
     MsgText* Label2 = nullptr;
     QLabel* Picture1 = nullptr;
     std::array<MsgButton*, 3> Pic1{};
+    FocusMark Announced;
 };
 
 } // namespace tarnwick

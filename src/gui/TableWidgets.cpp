@@ -113,6 +113,8 @@ void LabelWidget::mousePressEvent(QMouseEvent* Event) {
 ButtonWidget::ButtonWidget(QWidget* Parent) : QPushButton(Parent) {
     setFont(TableFont());
     setCursor(Qt::PointingHandCursor);
+    // The table keeps the keyboard: Return and Space go to the mark, not to a button under it.
+    setFocusPolicy(Qt::NoFocus);
 }
 
 void ButtonWidget::Show(const LabelBox& Box, const TableScale& Scale) {

@@ -13,6 +13,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QWheelEvent>
+
+#include <algorithm>
 
 #include <memory>
 #include <utility>
@@ -89,8 +92,14 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(Help));
         QVERIFY(!QApplication::activeModalWidget());
         QCOMPARE(Help->windowTitle(), QStringLiteral("Tarnwick Help"));
-        // 12312 twips wide, and tall enough for the whole Exit button.
-        QCOMPARE(Help->size(), QSize(1026, 841));
+        // Wide enough for the longest line, at least the 12312 twips it was drawn at, and tall
+        // enough for the whole Exit button.
+        int Longest = 0;
+        for (const std::string& Line : HelpLines())
+            Longest = std::max(Longest, QFontMetrics(Help->font()).horizontalAdvance(QString::fromStdString(Line)));
+        QVERIFY(Help->width() >= std::max(1026, Longest));
+        QVERIFY(Help->width() <= std::max(1026, Longest) + 10);
+        QCOMPARE(Help->height(), 841);
         QCOMPARE(Help->font().pixelSize(), 20);
         QVERIFY(Help->font().bold());
         auto* Exit = Find<QPushButton>(Help, "Command1");
@@ -108,15 +117,35 @@ private slots:
         QCOMPARE(TextPixels(Before, QRect(0, BelowText, Width, Px(9720) - BelowText)), 0);
         QVERIFY(TextPixels(Before, QRect(0, 31 * Pitch, 200, Pitch)) > 0);
 
+        // Smaller, the window shows the same text from its top-left corner, the Exit button at its
+        // bottom edge so it can still be clicked.
         Help->resize(700, 500);
-        QCOMPARE(Grab(Help), Before.copy(QRect(0, 0, 700, 500)));
+        const QRect AboveExit(0, 0, 700, 500 - Px(372));
+        QCOMPARE(Grab(Help).copy(AboveExit), Before.copy(AboveExit));
+        QCOMPARE(Exit->geometry().bottom(), 499);
+        // It scrolls by keys and the wheel, never past the page, and Escape closes it.
+        QTest::keyClick(Help, Qt::Key_PageDown);
+        QVERIFY(Help->Scrolled().y() > 0);
+        QTest::keyClick(Help, Qt::Key_End);
+        QCOMPARE(Help->Scrolled(), QPoint(0, 841 - 500));
+        QTest::keyClick(Help, Qt::Key_Right);
+        QVERIFY(Help->Scrolled().x() > 0);
+        QWheelEvent Up(QPointF(10, 10), Help->mapToGlobal(QPointF(10, 10)), {}, QPoint(0, 120 * 100),
+                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(Help, &Up);
+        QCOMPARE(Help->Scrolled().y(), 0);
+        QTest::keyClick(Help, Qt::Key_Home);
+        QCOMPARE(Help->Scrolled(), QPoint(0, 0));
+        QTest::keyClick(Help, Qt::Key_Escape);
+        QVERIFY(!Help->isVisible());
+        Help->ShowHelp();
         Help->resize(1300, 1100);
         const QImage Larger = Grab(Help);
         const QRect Text(0, 0, Width, Px(9720));
         QCOMPARE(Larger.copy(Text), Before.copy(Text));
         const int BelowButton = Px(9720) + Px(372) + 2;
         QCOMPARE(TextPixels(Larger, QRect(0, BelowButton, Larger.width(), Larger.height() - BelowButton)), 0);
-        Help->resize(1026, 841);
+        Help->resize(Before.size());
         QTest::mouseClick(Exit, Qt::LeftButton);
         QVERIFY(!Help->isVisible());
         Help->ShowHelp();

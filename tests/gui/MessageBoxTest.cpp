@@ -9,6 +9,7 @@
 #include "gui/TableWidgets.h"
 #include "flow/Questions.h"
 #include "flow/SilentSpeaker.h"
+#include "commands/Keys.h"
 
 #include <QFile>
 #include <QImage>
@@ -65,6 +66,8 @@ private:
         tarnwick::Ask(*G, std::move(Q), [Answered](Game&, const Answer&) {
             if (Answered) *Answered = true;
         });
+        // As the table does before it draws.
+        ShowFocus(*G);
         Box->Sync();
     }
 
@@ -129,25 +132,50 @@ private slots:
         }
     }
 
-    // Keys and closing leave the box open; the second button answers 1. The next box, of one
-    // button only, shows its picture and answers 0.
-    void onlyAClickOnAButtonAnswers() {
+    // Closing leaves the box open. Keys answer it as a click on the marked button would: Escape
+    // the last button shown, Return or Space the marked one, which is the first when a box opens
+    // and which Tab and the arrows move; a new box opens on its first again, its buttons ringed
+    // only once a key has been used.
+    void keysAnswerAsAClickOnTheMarkedButton() {
         bool Answered = false;
         Ask(NewGameQuestion("Ann Leave?"), &Answered);
         QVERIFY(QTest::qWaitForWindowExposed(Box));
-        for (Qt::Key Key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space})
-            QTest::keyClick(Box, Key);
         QVERIFY(!Box->close());
         QVERIFY(Box->isVisible());
         QCOMPARE(Renders, 0);
         QVERIFY(G->Steps.Held());
-        Click("Label1_1");
+        const QImage Unmarked = Box->grab().toImage();
+        QTest::keyClick(Box, Qt::Key_Tab);
+        QCOMPARE(G->View.Focus, (FocusMark{true, {Element::MessageButton, 1}}));
+        QVERIFY(Box->grab().toImage() != Unmarked);
+        QTest::keyClick(Box, Qt::Key_Escape);
         QCOMPARE(G->State.MsgAnswer, int16_t{1});
         QVERIFY(Answered);
         QVERIFY(!Box->isVisible());
         QVERIFY(!G->View.MessageBox.Visible);
         QVERIFY(!G->Steps.Held());
         QCOMPARE(Renders, 1);
+
+        Answered = false;
+        Ask(NewGameQuestion("Ann Leave?"), &Answered);
+        QVERIFY(QTest::qWaitForWindowExposed(Box));
+        QCOMPARE(G->View.Focus.On, (Clickable{Element::MessageButton, 0}));
+        for (Qt::Key Key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Left, Qt::Key_Backtab})
+            QTest::keyClick(Box, Key);
+        QCOMPARE(G->View.Focus.On.Index, 1);
+        QTest::keyClick(Box, Qt::Key_Space);
+        QCOMPARE(G->State.MsgAnswer, int16_t{1});
+        QVERIFY(Answered);
+        QCOMPARE(Renders, 2);
+
+        MouseUsed(*G);
+        Answered = false;
+        Ask(NewGameQuestion("Ann Leave?"), &Answered);
+        QVERIFY(QTest::qWaitForWindowExposed(Box));
+        QCOMPARE(Box->grab().toImage(), Unmarked);
+        QTest::keyClick(Box, Qt::Key_Return);
+        QCOMPARE(G->State.MsgAnswer, int16_t{0});
+        QCOMPARE(Renders, 3);
 
         Answered = false;
         Ask(DrawAnnouncement(), &Answered);
@@ -157,7 +185,7 @@ private slots:
         Click("Label1_0");
         QCOMPARE(G->State.MsgAnswer, int16_t{0});
         QVERIFY(Answered);
-        QCOMPARE(Renders, 2);
+        QCOMPARE(Renders, 4);
     }
 
     // A raised button is light above and left, dark below and right; pressed, the other way round,
