@@ -71,6 +71,10 @@ Task<> BotPlaysCard(Game& G, uint8_t BotSeat, int16_t BotCard, int Place) {
     G.View.StatusPanel2 = PlayedTexts[BotSeat] + S.Deck[BotCard].FullName;
 }
 
+CardPlace PlaceOnTable(uint8_t Seat) {
+    return PlacesOnTable.at(Seat);
+}
+
 uint8_t GetWinner(const GameState& S) {
     for (int16_t K = AceOfSpades; K >= FirstOfSuit(Spades); --K)
         for (uint8_t Seat = 0; Seat < SeatCount; ++Seat)
@@ -86,6 +90,7 @@ uint8_t GetWinner(const GameState& S) {
 Task<bool> EndOfTrick(Game& G) {
     GameState& S = G.State;
     const uint8_t W = GetWinner(S);
+    S.Played.Add({S.Leader, S.PlayedCard, W});
     G.Events->TrickDone(S.Leader, {S.FirstCard, S.SecondCard, S.ThirdCard, S.FourthCard}, W);
     S.Leader = W;
     ++S.TricksWon[W];

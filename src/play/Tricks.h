@@ -5,6 +5,7 @@
 
 #include "state/Game.h"
 #include "state/Task.h"
+#include "table/Deal.h"
 
 namespace tarnwick {
 
@@ -19,6 +20,9 @@ void MoveToTrick(GameState& S, uint8_t Seat, int16_t CardNo, int Place);
 
 // A computer player's chosen card goes face up to its place in the middle.
 Task<> BotPlaysCard(Game& G, uint8_t BotSeat, int16_t BotCard, int Place);
+
+// Where Seat's card lies in the middle of the table.
+CardPlace PlaceOnTable(uint8_t Seat);
 
 // The highest spade wins, else the highest card of the suit led.
 uint8_t GetWinner(const GameState& S);
