@@ -8,6 +8,7 @@
 #include "state/Seats.h"
 #include "table/Elements.h"
 #include "table/FocusMark.h"
+#include "table/ReviewModel.h"
 
 #include <array>
 #include <cstdint>
@@ -153,6 +154,9 @@ struct DisplayModel {
     NameInputModel NameInput;
     // Where the keyboard's mark is drawn; hidden while the mouse plays.
     FocusMark Focus;
+    // The hand's finished tricks looked back on, and the hint, for the player who asks.
+    ReviewModel Review;
+    HintModel Hint;
     // The player has chosen to leave: every window closes and the program ends.
     bool Quit = false;
 
