@@ -89,6 +89,13 @@ Fault S3 src/ai/Searches.cpp 'K <= LastOfSuit(Deck[ToBeat].Suit); ++K)' 'K <= Ca
 Fault Z1 src/play/Sweep.cpp '    V.BringToFront(S.FourthCard);' '' "the trick's last card not brought to the front"
 Fault Z2 src/play/Tricks.cpp '    G.View.BringToFront(BotCard);' '' "a computer player's card not brought to the front"
 Fault Z3 src/table/NewHand.cpp '        V.LblBid[Seat].Caption.clear();' '' "the bid boxes not cleared with the table"
+Fault V1 src/state/Flow.cpp '        PauseFrom += Time.TickCount() - FrozenAt;' '' \
+    "the time the review stood open is taken from the pause under way"
+Fault V2 src/play/Tricks.cpp 'S.Played.Add({S.Leader, S.PlayedCard, W});' 'S.Played.Add({W, S.PlayedCard, S.Leader});' \
+    "the review swaps a trick's leader and winner"
+Fault V3 src/table/NewHand.cpp '    S.Played = {};' '' "the review keeps the last hand's tricks into the next"
+Fault V4 src/shell/Hint.cpp 'BotPlaysPlace(Scratch, Human, HumanPlaceInTrick(Scratch))' 'BotPlaysPlace(Scratch, Human, 1)' \
+    "the hint always leads"
 
 Wanted() {
     [ ${#Only[@]} -eq 0 ] && return 0
