@@ -52,7 +52,11 @@ FrmHelp::FrmHelp(QWidget* Table) : QWidget(Table, Qt::Window) {
     // Keys scroll the window and Escape or Return closes it, wherever the keyboard's focus is.
     Command1->setFocusPolicy(Qt::NoFocus);
     setFocusPolicy(Qt::StrongFocus);
-    connect(Command1, &QPushButton::clicked, this, &QWidget::hide);
+    connect(Command1, &QPushButton::clicked, this, [this] {
+        hide();
+        // The keyboard goes back to the table, whatever the window manager would choose.
+        if (parentWidget()) parentWidget()->window()->activateWindow();
+    });
     // The painted lines are told of as text.
     RebuildAccessible(this);
 }

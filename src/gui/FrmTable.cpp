@@ -22,7 +22,6 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QKeyEvent>
-#include <QProxyStyle>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -76,12 +75,18 @@ bool FrmTable::focusNextPrevChild(bool Next) {
     return Pressed(Next ? Key::Tab : Key::BackTab) || QMainWindow::focusNextPrevChild(Next);
 }
 
-// A press of the mouse anywhere in the table or its message box hides the keyboard's mark, before
+// A key to the menu bar while no menu is open, and a press of the mouse anywhere in the table or its message box hides the keyboard's mark, before
 // the click itself is taken.
 bool FrmTable::eventFilter(QObject* Watched, QEvent* Event) {
+    if (Watched->isWidgetType() && static_cast<QWidget*>(Watched)->window() == this) WatchAltAlone(Event);
     if (Event->type() == QEvent::KeyPress && TheGame && Reviewing(*TheGame) && Watched->isWidgetType() &&
         static_cast<QWidget*>(Watched)->window() == this && ReviewKey(*static_cast<QKeyEvent*>(Event)))
         return true;
+    // After a menu command the menu bar may keep the keyboard; while none of its menus is open,
+    // the table's keys are still the table's.
+    if (Event->type() == QEvent::KeyPress && Watched == menuBar() && !menuBar()->activeAction())
+        if (const std::optional<Key> Target = TableKeyOf(*static_cast<QKeyEvent*>(Event)); Target && Pressed(*Target))
+            return true;
     if (Event->type() == QEvent::MouseButtonPress && TheGame && TheGame->Focus.KeysUsed && Watched->isWidgetType()) {
         const QWidget* In = static_cast<QWidget*>(Watched)->window();
         if (In == this || In == MsgBox) {
@@ -155,36 +160,39 @@ void FrmTable::BuildMenus() {
     });
 }
 
-namespace {
-
-// Alt pressed and released alone opens the menu bar, whatever the desktop's style would do.
-class AltOpensMenus final : public QProxyStyle {
-public:
-    int styleHint(StyleHint Hint, const QStyleOption* Option, const QWidget* Widget,
-                  QStyleHintReturn* Returned) const override {
-        if (Hint == SH_MenuBar_AltKeyNavigation) return 1;
-        return QProxyStyle::styleHint(Hint, Option, Widget, Returned);
-    }
-};
-
-} // namespace
-
 void FrmTable::BuildMenuBarKeys() {
-    auto* Style = new AltOpensMenus;
-    Style->setParent(menuBar());
-    menuBar()->setStyle(Style);
     auto* OpenMenus = new QAction(this);
     OpenMenus->setObjectName(QStringLiteral("MenuBarKey"));
     OpenMenus->setShortcut(Qt::Key_F10);
     addAction(OpenMenus);
-    connect(OpenMenus, &QAction::triggered, this, [this] {
-        for (QAction* Top : menuBar()->actions())
-            if (Top->isEnabled() && Top->isVisible()) {
-                menuBar()->setFocus(Qt::ShortcutFocusReason);
-                menuBar()->setActiveAction(Top);
-                return;
-            }
-    });
+    connect(OpenMenus, &QAction::triggered, this, &FrmTable::OpenMenuBar);
+}
+
+void FrmTable::OpenMenuBar() {
+    for (QAction* Top : menuBar()->actions())
+        if (Top->isEnabled() && Top->isVisible()) {
+            menuBar()->setActiveAction(Top);
+            return;
+        }
+}
+
+// Alt pressed and released with no other key or click between opens the menu bar, as desktops do.
+void FrmTable::WatchAltAlone(const QEvent* Event) {
+    const auto* Pressed = static_cast<const QKeyEvent*>(Event);
+    switch (Event->type()) {
+    case QEvent::KeyPress:
+        if (!Pressed->isAutoRepeat()) AltAlone = Pressed->key() == Qt::Key_Alt;
+        break;
+    case QEvent::KeyRelease:
+        if (Pressed->key() == Qt::Key_Alt && AltAlone && !QApplication::activePopupWidget()) OpenMenuBar();
+        if (!Pressed->isAutoRepeat()) AltAlone = false;
+        break;
+    case QEvent::MouseButtonPress:
+        AltAlone = false;
+        break;
+    default:
+        break;
+    }
 }
 
 void FrmTable::BuildTable() {

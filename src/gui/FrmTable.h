@@ -88,6 +88,8 @@ private:
     bool Pressed(Key Target);
     // F10, or Alt pressed and released, opens the menu bar at its first menu that can be used.
     void BuildMenuBarKeys();
+    void OpenMenuBar();
+    void WatchAltAlone(const QEvent* Event);
     // Rings what the keyboard's focus rests on, and tells a screen reader when it moves.
     void RenderFocus();
     QWidget* WidgetOf(Clickable Target) const;
@@ -132,6 +134,7 @@ private:
     QAction* MnuHint = nullptr;
     uint32_t HintsTold = 0;
     FocusMark Announced;
+    bool AltAlone = false;
 };
 
 } // namespace tarnwick

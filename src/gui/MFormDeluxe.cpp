@@ -240,7 +240,11 @@ void MFormDeluxe::Sync() {
     const MessageBoxModel& Box = G.View.MessageBox;
     if (!Box.Visible) {
         Shown.reset();
-        if (isVisible()) hide();
+        if (isVisible()) {
+            hide();
+            // The keyboard goes back to the table, whatever the window manager would choose.
+            if (parentWidget()) parentWidget()->window()->activateWindow();
+        }
         return;
     }
     RenderFocus();
