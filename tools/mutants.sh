@@ -97,6 +97,13 @@ Fault N1 src/flow/Flow.cpp $'        Later();\n        StepDone();\n' $'        
     "a failed save's note set without the window being told"
 Fault Y1 src/rules/Trick.cpp $'#include "rules/Trick.h"\n' $'#include "rules/Trick.h"\n#include "flow/Game.h"\n' \
     "the rules include a header of the flow above them"
+Fault V1 src/flow/Flow.cpp '        PauseFrom += Time.TickCount() - FrozenAt;' '' \
+    "the time the review stood open is taken from the pause under way"
+Fault V2 src/flow/Tricks.cpp 'S.Played.Add({S.Leader, S.PlayedCard, W});' 'S.Played.Add({W, S.PlayedCard, S.Leader});' \
+    "the review swaps a trick's leader and winner"
+Fault V3 src/flow/NewHand.cpp '    S.Played = {};' '' "the review keeps the last hand's tricks into the next"
+Fault V4 src/commands/Hint.cpp 'BotPlaysPlace(Scratch, Human, HumanPlaceInTrick(Scratch))' 'BotPlaysPlace(Scratch, Human, 1)' \
+    "the hint always leads"
 
 Wanted() {
     [ ${#Only[@]} -eq 0 ] && return 0

@@ -8,6 +8,7 @@
 #include "rules/Seats.h"
 #include "flow/Elements.h"
 #include "flow/FocusMark.h"
+#include "flow/ReviewModel.h"
 
 #include <array>
 #include <cstdint>
@@ -155,6 +156,9 @@ struct DisplayModel {
     NameInputModel NameInput;
     // Where the keyboard's mark is drawn; hidden while the mouse plays.
     FocusMark Focus;
+    // The hand's finished tricks looked back on, and the hint, for the player who asks.
+    ReviewModel Review;
+    HintModel Hint;
     // The player has chosen to leave: every window closes and the program ends.
     bool Quit = false;
 

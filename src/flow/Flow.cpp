@@ -24,6 +24,7 @@ void Flow::Abandon() {
     Suspended = {};
     WaitingForHuman = false;
     DueWhileHeld = false;
+    InPause = false;
     Root.Reset();
 }
 
@@ -31,6 +32,7 @@ void Flow::SuspendFor(std::coroutine_handle<> H, uint32_t From, int Ms) {
     Suspended = H;
     PauseFrom = From;
     PauseMs = static_cast<uint32_t>(Ms);
+    InPause = true;
     Arm();
 }
 
@@ -76,6 +78,7 @@ void Flow::Resume() {
         DueWhileHeld = true;
         return;
     }
+    InPause = false;
     if (auto H = std::exchange(Suspended, {})) {
         H.resume();
         StepDone();
@@ -89,6 +92,36 @@ void Flow::Hold() {
 void Flow::Release() {
     IsHeld = false;
     if (std::exchange(DueWhileHeld, false)) Resume();
+}
+
+void Flow::Freeze() {
+    if (IsFrozen) return;
+    IsFrozen = true;
+    FrozenAt = Time.TickCount();
+    Hold();
+}
+
+// The pause starts that much later; a timer still pending finds it not yet over and is set again
+// for the rest, and one that fired while frozen is set again here.
+void Flow::Thaw() {
+    if (!IsFrozen) return;
+    IsFrozen = false;
+    if (InPause) {
+        PauseFrom += Time.TickCount() - FrozenAt;
+        if (std::exchange(DueWhileHeld, false)) {
+            IsHeld = false;
+            Arm();
+            return;
+        }
+    }
+    Release();
+}
+
+int Flow::PauseLeft() const {
+    if (!InPause) return 0;
+    const uint32_t Now = IsFrozen ? FrozenAt : Time.TickCount();
+    const uint32_t Spent = Now - PauseFrom;
+    return Spent >= PauseMs ? 0 : static_cast<int>(PauseMs - Spent);
 }
 
 } // namespace tarnwick

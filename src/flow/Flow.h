@@ -75,6 +75,14 @@ public:
     void Release();
     bool Held() const { return IsHeld; }
 
+    // Stands still as Hold does, but the time stood still does not count against a pause under
+    // way: once thawed, what was left of it runs out in full.
+    void Freeze();
+    void Thaw();
+    bool Frozen() const { return IsFrozen; }
+    // What is left of the pause under way, in milliseconds; 0 when none is.
+    int PauseLeft() const;
+
     // Told each time the game has gone as far as it can at once: a step changes the table only
     // here, so whoever shows the table (or fingerprints it) looks after each one.
     void SetAfterEachStep(std::function<void()> Hook) { AfterEachStep = std::move(Hook); }
@@ -101,6 +109,9 @@ private:
     HumanWait Awaited = HumanWait::Bid;
     bool IsHeld = false;
     bool DueWhileHeld = false;
+    bool InPause = false;
+    bool IsFrozen = false;
+    uint32_t FrozenAt = 0;
     std::function<void()> AfterEachStep;
     std::map<uint64_t, Clock::TimerId> Posted;
     uint64_t LastPosted = 0;

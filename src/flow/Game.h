@@ -44,6 +44,8 @@ struct Game {
     FollowUp AfterAnswer;
     // Where the keys have put the focus in each place of the table.
     KeyFocus Focus;
+    // The finished trick the review shows, 0 for the hand's first; -1 while it is closed.
+    int Reviewed = -1;
     // Told of every deal, bidding, trick, score and game end; nobody listens by default.
     GameEvents* Events = &Nobody;
 

@@ -15,6 +15,7 @@ void ClearTable(Game& G) {
     GameState& S = G.State;
     DisplayModel& V = G.View;
     S.SpadesBroken = false;
+    S.Played = {};
     V.FramBids.Visible = false;
     S.FirstCard = S.SecondCard = S.FourthCard = S.ThirdCard = 0;
     S.BidClicked = 0;

@@ -49,9 +49,14 @@ Task<> BotPlaysCard(Game& G, uint8_t BotSeat, int16_t BotCard, int Place) {
     G.View.StatusPanel2 = PlayedTexts[BotSeat] + S.Deck[BotCard].FullName;
 }
 
+CardPlace PlaceOnTable(uint8_t Seat) {
+    return PlacesOnTable.at(Seat);
+}
+
 Task<bool> EndOfTrick(Game& G) {
     GameState& S = G.State;
     const uint8_t W = GetWinner(S);
+    S.Played.Add({S.Leader, S.PlayedCard, W});
     G.Events->TrickDone(S.Leader, {S.FirstCard, S.SecondCard, S.ThirdCard, S.FourthCard}, W);
     S.Leader = W;
     ++S.TricksWon[W];

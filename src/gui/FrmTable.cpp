@@ -9,6 +9,7 @@
 #include "gui/KeepInFront.h"
 #include "gui/KeyMap.h"
 #include "gui/MFormDeluxe.h"
+#include "gui/ReviewWidget.h"
 #include "gui/StatusAnnouncer.h"
 #include "gui/TableWidgets.h"
 #include "records/Records.h"
@@ -16,6 +17,8 @@
 #include "commands/Clicks.h"
 #include "flow/Questions.h"
 #include "flow/StartUp.h"
+#include "commands/Hint.h"
+#include "commands/Review.h"
 
 #include <QApplication>
 #include <QInputDialog>
@@ -77,6 +80,9 @@ bool FrmTable::focusNextPrevChild(bool Next) {
 // the click itself is taken.
 bool FrmTable::eventFilter(QObject* Watched, QEvent* Event) {
     if (Watched->isWidgetType() && static_cast<QWidget*>(Watched)->window() == this) WatchAltAlone(Event);
+    if (Event->type() == QEvent::KeyPress && TheGame && Reviewing(*TheGame) && Watched->isWidgetType() &&
+        static_cast<QWidget*>(Watched)->window() == this && ReviewKey(*static_cast<QKeyEvent*>(Event)))
+        return true;
     // After a menu command the menu bar may keep the keyboard; while none of its menus is open,
     // the table's keys are still the table's.
     if (Event->type() == QEvent::KeyPress && Watched == menuBar() && !menuBar()->activeAction())
@@ -97,7 +103,10 @@ QAction* FrmTable::AddCommand(QMenu* Menu, const char* Name, const char* Caption
     QAction* Item = Menu->addAction(QString::fromLatin1(Caption));
     Item->setObjectName(QString::fromLatin1(Name));
     Item->setShortcut(Shortcut);
-    connect(Item, &QAction::triggered, this, [this, Command] { Clicked({Command}); });
+    connect(Item, &QAction::triggered, this, [this, Command] {
+        CloseReview(*TheGame);
+        Clicked({Command});
+    });
     return Item;
 }
 
@@ -113,6 +122,7 @@ void FrmTable::BuildMenus() {
     MnuMain->setObjectName(QStringLiteral("MnuMain"));
     MnuMain->setShortcut(Qt::Key_F1);
     connect(MnuMain, &QAction::triggered, this, [this] {
+        CloseReview(*TheGame);
         if (!Help) Help = new FrmHelp(this);
         Help->ShowHelp();
     });
@@ -130,10 +140,13 @@ void FrmTable::BuildMenus() {
     View->setObjectName(QStringLiteral("mnuView"));
     AddCommand(View, "mnuFunmun", "Statistics", Element::Statistics);
     AddCommand(View, "MnuDelete", "Delete Statistics", Element::DeleteStatistics);
+    BuildReviewAndHint(View);
 
     QAction* MnuAbout = menuBar()->addAction(QStringLiteral("About"));
     MnuAbout->setObjectName(QStringLiteral("MnuAbout"));
     connect(MnuAbout, &QAction::triggered, this, [this] {
+        CloseReview(*TheGame);
+        Render();
         if (!Splash) {
             Splash = new FrmSplash(this, AssetFolder);
             connect(Splash, &FrmSplash::TableHeld, this, [this](bool Held) {
@@ -206,6 +219,9 @@ void FrmTable::BuildTable() {
             auto* Back = new PictureWidget(Client, Pics);
             Back->setObjectName(QStringLiteral("%1%2").arg(QString::fromLatin1(PileNames[Seat])).arg(K));
             Back->SetPicture(Pictures::PileBack);
+            Back->OnClick = [this] {
+                if (OpenReview(*TheGame)) Render();
+            };
             Piles[Seat][K] = Back;
         }
         const std::array<const char*, SeatCount> Whose = {"Your", "Rodrick's", "Desmond's", "Beatrix's"};
@@ -259,6 +275,15 @@ void FrmTable::BuildTable() {
     for (auto& [Box, Frame] : Frames)
         Frame->raise();
     Mark = new FocusFrame(Client);
+    Reviewer = new ReviewWidget(Client, Pics);
+    Reviewer->OnStep = [this](int By) {
+        StepReview(*TheGame, By);
+        Render();
+    };
+    Reviewer->OnClose = [this] {
+        CloseReview(*TheGame);
+        Render();
+    };
     BuildStatusBar();
     ScaleTo(Scale);
 }
@@ -300,6 +325,7 @@ void FrmTable::ScaleTo(const TableScale& NewScale) {
     for (size_t K = 1; K <= CardCount; ++K)
         Cds[K]->resize(Scale.Length(CardWidth), Scale.Length(CardHeight));
     MsgBox->SetScale(Scale);
+    Reviewer->setGeometry(QRect(QPoint(0, 0), Scale.TableSize()));
     Render();
 }
 
@@ -474,9 +500,72 @@ void FrmTable::Render() {
             Item->setEnabled(Enabled);
     }
     RenderFocus();
+    RenderReviewAndHint();
     MsgBox->Sync();
     SyncNameInput();
     SyncQuit();
+}
+
+void FrmTable::BuildReviewAndHint(QMenu* View) {
+    View->addSeparator();
+    MnuLastTrick = View->addAction(QStringLiteral("Last Trick"));
+    MnuLastTrick->setObjectName(QStringLiteral("MnuLastTrick"));
+    MnuLastTrick->setShortcut(Qt::Key_L);
+    connect(MnuLastTrick, &QAction::triggered, this, [this] { ToggleReview(); });
+
+    MnuHelp->addSeparator();
+    MnuHint = MnuHelp->addAction(QStringLiteral("Hint"));
+    MnuHint->setObjectName(QStringLiteral("MnuHint"));
+    MnuHint->setShortcut(Qt::Key_H);
+    connect(MnuHint, &QAction::triggered, this, [this] {
+        if (GiveHint(*TheGame)) Render();
+    });
+}
+
+void FrmTable::ToggleReview() {
+    if (Reviewing(*TheGame))
+        CloseReview(*TheGame);
+    else
+        OpenReview(*TheGame);
+    Render();
+}
+
+// While the review is open the arrows step through the hand and Escape closes it; no other key
+// reaches the table.
+bool FrmTable::ReviewKey(const QKeyEvent& Event) {
+    switch (Event.key()) {
+    case Qt::Key_Left:
+        StepReview(*TheGame, -1);
+        break;
+    case Qt::Key_Right:
+        StepReview(*TheGame, 1);
+        break;
+    case Qt::Key_Escape:
+        CloseReview(*TheGame);
+        break;
+    case Qt::Key_L:
+        return false;
+    default:
+        return !Event.modifiers().testAnyFlags(Qt::AltModifier | Qt::ControlModifier) && Event.key() != Qt::Key_F1 &&
+               Event.key() != Qt::Key_F2 && Event.key() != Qt::Key_F10;
+    }
+    Render();
+    return true;
+}
+
+void FrmTable::RenderReviewAndHint() {
+    Game& G = *TheGame;
+    ShowReview(G);
+    ShowHintOffer(G);
+    const DisplayModel& V = G.View;
+    MnuLastTrick->setEnabled(V.Review.Offered || V.Review.Visible);
+    MnuHint->setEnabled(V.MnuHelpEnabled && V.Hint.Offered);
+    if (Reviewer->Show(V.Review, Scale)) Announcer->Tell(QString::fromStdString(V.Review.Spoken));
+    if (Reviewer->isVisible()) Reviewer->raise();
+    if (V.Hint.Given != HintsTold) {
+        HintsTold = V.Hint.Given;
+        Announcer->Tell(QString::fromStdString(V.Hint.Said));
+    }
 }
 
 } // namespace tarnwick

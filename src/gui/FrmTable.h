@@ -35,6 +35,7 @@ class FrmSplash;
 class LabelWidget;
 class MFormDeluxe;
 class PictureWidget;
+class ReviewWidget;
 class StatusAnnouncer;
 
 class FrmTable final : public QMainWindow {
@@ -92,6 +93,11 @@ private:
     // Rings what the keyboard's focus rests on, and tells a screen reader when it moves.
     void RenderFocus();
     QWidget* WidgetOf(Clickable Target) const;
+    // The trick review and the hint, for the player who asks for them.
+    void BuildReviewAndHint(QMenu* View);
+    void ToggleReview();
+    bool ReviewKey(const QKeyEvent& Event);
+    void RenderReviewAndHint();
     QRect SeenPart(Clickable Target, const QRect& Whole) const;
 
     QString AssetFolder;
@@ -123,6 +129,10 @@ private:
     FrmSplash* Splash = nullptr;
     QInputDialog* NameBox = nullptr;
     FocusFrame* Mark = nullptr;
+    ReviewWidget* Reviewer = nullptr;
+    QAction* MnuLastTrick = nullptr;
+    QAction* MnuHint = nullptr;
+    uint32_t HintsTold = 0;
     FocusMark Announced;
     bool AltAlone = false;
 };

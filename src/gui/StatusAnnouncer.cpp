@@ -52,6 +52,10 @@ void StatusAnnouncer::Show(std::initializer_list<std::pair<QLabel*, QString>> Pa
     if (!Texts.isEmpty()) Announce(Texts, Where);
 }
 
+void StatusAnnouncer::Tell(const QString& Text) {
+    if (!Text.isEmpty()) Announce({Text}, Bar->rect());
+}
+
 void StatusAnnouncer::Announce(const QStringList& Texts, const QRect& Where) {
     if (!Recent.empty()) Recent.back()->hide();
     if (Recent.size() == AnnouncementsKept) {

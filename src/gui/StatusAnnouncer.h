@@ -28,6 +28,8 @@ public:
     // Shows each text in its panel; the texts that differ from what their panels showed are
     // announced together, in the order given.
     void Show(std::initializer_list<std::pair<QLabel*, QString>> Panels);
+    // Announces a text that no panel shows, such as what the trick review or a hint says.
+    void Tell(const QString& Text);
 
 private:
     void Announce(const QStringList& Texts, const QRect& Where);

@@ -5,6 +5,7 @@
 
 #include "rules/Card.h"
 #include "rules/Seats.h"
+#include "rules/TricksPlayed.h"
 
 #include <array>
 #include <cstdint>
@@ -41,6 +42,7 @@ struct GameState {
     uint8_t FirstLeader = 0;
     uint8_t Bidder = 0;
     bool SpadesBroken = false;
+    TricksPlayed Played;
 
     // Kept for one trick.
     uint8_t Leader = 0;

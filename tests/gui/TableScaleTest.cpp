@@ -159,10 +159,11 @@ private slots:
             const double Factor = ResizeTo(Wanted);
             QVERIFY2(std::abs(Factor - Wanted) < 0.001, qPrintable(QString::number(Factor)));
             CompareLayout(Factor);
-            // No widget is left where it was.
+            // No widget is left where it was; the keyboard's ring is placed only when it shows.
             if (Wanted == 0.6)
                 for (const auto& [W, Was] : Before)
-                    QVERIFY2(W->geometry() != Was, qPrintable(W->objectName()));
+                    if (W->objectName() != QStringLiteral("FocusMark"))
+                        QVERIFY2(W->geometry() != Was, qPrintable(W->objectName()));
         }
 
         // Maximised, the table fills the height left by the menu and status bars, in the middle.
