@@ -62,7 +62,11 @@ void MonitorRecorder::Run() {
     std::array<int16_t, PieceFrames> Piece{};
     while (!Stopping) {
         if (pa_simple_read(Stream, Piece.data(), sizeof(Piece), &Error) < 0) break;
-        const SteadyTime Arrived = std::chrono::steady_clock::now();
+        // The server tells how long ago the sample after this piece was played, so a reader held
+        // up on a busy machine still times what it reads late.
+        const pa_usec_t Behind = pa_simple_get_latency(Stream, &Error);
+        const SteadyTime Arrived = std::chrono::steady_clock::now() -
+                                   std::chrono::microseconds(Behind == static_cast<pa_usec_t>(-1) ? 0 : Behind);
         std::lock_guard Hold(Lock);
         Recorded.insert(Recorded.end(), Piece.begin(), Piece.end());
         if (Steady) Pieces.push_back({Recorded.size(), Arrived});
