@@ -65,10 +65,12 @@ void MonitorRecorder::Run() {
         // The server tells how long ago the sample after this piece was played, so a reader held
         // up on a busy machine still times what it reads late.
         const pa_usec_t Behind = pa_simple_get_latency(Stream, &Error);
-        const SteadyTime Arrived = std::chrono::steady_clock::now() -
-                                   std::chrono::microseconds(Behind == static_cast<pa_usec_t>(-1) ? 0 : Behind);
+        SteadyTime Arrived = std::chrono::steady_clock::now() -
+                             std::chrono::microseconds(Behind == static_cast<pa_usec_t>(-1) ? 0 : Behind);
         std::lock_guard Hold(Lock);
         Recorded.insert(Recorded.end(), Piece.begin(), Piece.end());
+        // Kept in order, so the pieces can be searched by time.
+        if (!Pieces.empty()) Arrived = std::max(Arrived, Pieces.back().Arrived);
         if (Steady) Pieces.push_back({Recorded.size(), Arrived});
     }
     pa_simple_free(Stream);
