@@ -8,9 +8,7 @@ set(Below_rules rules)
 set(Below_records records)
 set(Below_flow rules records flow)
 set(Below_commands rules records flow commands)
-# The forwarding header of the speaker's interface, for the window alone.
-set(Below_state flow)
-set(Below_gui rules records flow commands state gui)
+set(Below_gui rules records flow commands gui)
 
 if(NOT Source)
   message(FATAL_ERROR "Source: the src folder to check")

@@ -23,6 +23,9 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The card table's lettering is Times New Roman, which only Liberation Serif matches in width;
 # any other serif clips the score panel's captions, so the fonts are a dependency, not a wish.
 set(TARNWICK_PACKAGE_NEEDS "qt6-qpa-plugins, fonts-liberation2")
+# The bell after every bid is the desktop's, played by libcanberra; on a PulseAudio or PipeWire
+# desktop it needs canberra's backend for that server, which brings the server if there is none.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libcanberra-pulse")
 # The libraries come from dpkg-shlibdeps where dpkg-dev is installed, else from this list of
 # Debian 12's names. The window itself needs Qt's platform plugins, which no library links.
 find_program(TARNWICK_DPKG_SHLIBDEPS dpkg-shlibdeps)
@@ -31,7 +34,7 @@ if(TARNWICK_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "${TARNWICK_PACKAGE_NEEDS}")
 else()
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libc6 (>= 2.34), libstdc++6 (>= 12), libgcc-s1 (>= 3.0), libqt6core6 (>= 6.4.2), libqt6gui6 (>= 6.4.2), libqt6widgets6 (>= 6.4.2), libqt6multimedia6 (>= 6.4.2), ${TARNWICK_PACKAGE_NEEDS}")
+    "libc6 (>= 2.34), libstdc++6 (>= 12), libgcc-s1 (>= 3.0), libqt6core6 (>= 6.4.2), libqt6gui6 (>= 6.4.2), libqt6widgets6 (>= 6.4.2), libsdl2-mixer-2.0-0 (>= 2.6.2), libsdl2-2.0-0 (>= 2.26), libcanberra0 (>= 0.30), ${TARNWICK_PACKAGE_NEEDS}")
 endif()
 set(CPACK_SOURCE_GENERATOR TGZ)
 set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/")

@@ -5,7 +5,9 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config dpkg-dev libgtest-dev libbenchmark-dev clang-14 libclang-rt-14-dev
-          qt6-base-dev qt6-multimedia-dev libgl-dev libx11-dev libxtst-dev
+          qt6-base-dev libgl-dev libx11-dev libxtst-dev
+          libsdl2-mixer-dev libcanberra-dev libcanberra-pulse libasound2-dev sound-theme-freedesktop
+          pulseaudio pulseaudio-utils libpulse-dev libvorbis-dev
           xvfb xauth xdotool openbox x11-utils imagemagick fonts-dejavu-core fonts-liberation2
           at-spi2-core dbus-daemon python3-pyatspi gir1.2-atspi-2.0)
 

@@ -3,9 +3,9 @@
 // The card table window. It draws the game's display model and passes the player's clicks, keys
 // and menu commands to the game; every rule lives in the game itself.
 
+#include "gui/DesktopSpeaker.h"
 #include "gui/Pictures.h"
 #include "gui/QtClock.h"
-#include "gui/QtSpeaker.h"
 #include "gui/TableScale.h"
 #include "flow/Game.h"
 #include "commands/Keys.h"
@@ -103,7 +103,7 @@ private:
     QString AssetFolder;
     // Declared before the game: the game's flow cancels its timers on the clock as it goes.
     std::unique_ptr<TableClock> Time;
-    QtSpeaker Sounds;
+    DesktopSpeaker Sounds;
     Pictures Pics;
     std::unique_ptr<Game> TheGame;
 
