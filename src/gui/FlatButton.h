@@ -14,8 +14,6 @@ class FlatButton final : public QPushButton {
 public:
     FlatButton(const QString& Caption, const QColor& Face, QWidget* Parent);
 
-    QColor Face() const { return FaceColour; }
-
 protected:
     void paintEvent(QPaintEvent* Event) override;
     void focusInEvent(QFocusEvent* Event) override;
