@@ -15,9 +15,14 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr auto Before = 25ms;    // a sample's time is known to a few milliseconds, and a busy
-                                 // machine can read it late
-constexpr auto AfterNext = 10ms; // the next request cuts a sound off a little after it is made
+// Around the moment where the sounds heard so far place a request: a busy machine plays a sound a
+// little early or late beside its neighbours, and holds the speaker's thread up for a while.
+constexpr auto Early = 25ms;
+// The first sound of a run is placed by the recorder's clock alone, which a busy machine puts off
+// by a few tens of milliseconds.
+constexpr auto AnchorSlack = 60ms;
+// Where the correlation peaks just after its opening first shows.
+constexpr auto Peak = 3ms;
 constexpr float Silence = 0.01f;
 
 Signal Resampled(const std::vector<float>& Mono, int FromRate) {
@@ -39,6 +44,36 @@ uint32_t Little(const char* Bytes, int Count) {
     for (int I = Count - 1; I >= 0; --I)
         Value = Value << 8 | static_cast<unsigned char>(Bytes[I]);
     return Value;
+}
+
+long Frames(std::chrono::duration<double> Span) { return std::lround(Span.count() * MonitorRecorder::Rate); }
+
+size_t Clamped(long Frame) { return static_cast<size_t>(std::max(0L, Frame)); }
+
+// The best match of the opening in Recording[From, To), or with First the best within a few
+// milliseconds of the first place the opening is heard: the earliest of two sounds in the window
+// is the one asked for first.
+Found Match(const std::vector<int16_t>& Recording, const Opening& Sound, size_t From, size_t To, bool First) {
+    Found Best;
+    const size_t Length = Sound.Samples.size();
+    if (Length == 0 || Sound.Energy <= 0) return Best;
+    To = std::min(To, Recording.size() >= Length ? Recording.size() - Length : 0);
+    for (size_t At = From; At < To; ++At) {
+        double Cross = 0, Energy = 0;
+        for (size_t I = 0; I < Length; ++I) {
+            const double R = Recording[At + I] / 32768.0;
+            Cross += R * Sound.Samples[I];
+            Energy += R * R;
+        }
+        if (Energy <= 0) continue;
+        const Found Here{At, Cross / std::sqrt(Energy * Sound.Energy), std::sqrt(Energy / Sound.Energy)};
+        if (Here.Likeness <= Best.Likeness) continue;
+        const bool WasHeard = Heard(Best);
+        if (First && WasHeard && !Heard(Here)) continue;
+        Best = Here;
+        if (First && !WasHeard && Heard(Best)) To = std::min(To, At + static_cast<size_t>(Frames(Peak)));
+    }
+    return Best;
 }
 
 } // namespace
@@ -107,25 +142,6 @@ Opening OpeningOf(const Signal& Sound, std::chrono::milliseconds Length) {
     return O;
 }
 
-Found BestMatch(const std::vector<int16_t>& Recording, const Opening& Sound, size_t From, size_t To) {
-    Found Best;
-    const size_t Length = Sound.Samples.size();
-    if (Length == 0 || Sound.Energy <= 0) return Best;
-    To = std::min(To, Recording.size() >= Length ? Recording.size() - Length : 0);
-    for (size_t At = From; At < To; ++At) {
-        double Cross = 0, Energy = 0;
-        for (size_t I = 0; I < Length; ++I) {
-            const double R = Recording[At + I] / 32768.0;
-            Cross += R * Sound.Samples[I];
-            Energy += R * R;
-        }
-        if (Energy <= 0) continue;
-        const double Likeness = Cross / std::sqrt(Energy * Sound.Energy);
-        if (Likeness > Best.Likeness) Best = {At, Likeness, std::sqrt(Energy / Sound.Energy)};
-    }
-    return Best;
-}
-
 // A sound that is there scores 0.55 and up even when a busy machine has broken it up; where none
 // started, the best found in the window, a tail or silence, scores below 0.35.
 bool Heard(const Found& F) { return F.Likeness >= 0.45 && F.Level >= 0.3; }
@@ -134,29 +150,55 @@ Counts CountOnsets(const MonitorRecorder& Recorder, const std::vector<int16_t>& 
                    const std::vector<Asked>& Requests, std::chrono::milliseconds Latest) {
     Counts Tally;
     size_t Earliest = 0;
+    // Once a sound is heard, the requests are placed on a line through it at the recording's
+    // nominal rate, and Offset (in frames) follows where the sounds heard fall beside that line:
+    // the sink's monitor gains a millisecond or two a second on the clock, and the recorder's own
+    // timing of its pieces jitters on a busy machine. Offset follows an earlier sound at once and
+    // a later one a little at a time, so one sound held up does not move the windows after it.
+    bool Anchored = false;
+    SteadyTime AnchorAt{};
+    long AnchorFrame = 0;
+    long Offset = 0;
+    const auto OnLine = [&](SteadyTime At) { return AnchorFrame + Frames(At - AnchorAt); };
     for (size_t I = 0; I < Requests.size(); ++I) {
         const Asked& R = Requests[I];
         Count& C = Tally[R.Kind];
         ++C.Asked;
         const auto Sound = Sounds.find(R.Sound);
         if (Sound == Sounds.end()) continue;
-        auto Until = R.At + Latest;
-        if (I + 1 < Requests.size()) Until = std::min(Until, Requests[I + 1].At + AfterNext);
-        // The window's length in samples, from where the request falls in the recording.
-        const size_t Start = Recorder.FrameAt(R.At - Before);
-        const auto Length = static_cast<size_t>(std::chrono::duration<double>(Until - (R.At - Before)).count() *
-                                                MonitorRecorder::Rate);
-        const Found F = BestMatch(Recording, Sound->second, std::max(Earliest, Start), Start + Length);
+        size_t From = 0, To = 0;
+        if (Anchored) {
+            const long Expected = OnLine(R.At) + Offset;
+            // Never later than the moment of the request itself as the line has it.
+            From = Clamped(std::min(Expected, OnLine(R.At)) - Frames(Early));
+            To = Clamped(Expected + Frames(Latest));
+        } else {
+            const auto At = static_cast<long>(Recorder.FrameAt(R.At));
+            From = Clamped(At - Frames(Early + AnchorSlack));
+            To = Clamped(At + Frames(Latest + AnchorSlack));
+        }
+        const Found F = Match(Recording, Sound->second, std::max(Earliest, From), To, true);
+        const double LateMs = std::chrono::duration<double, std::milli>(Recorder.TimeOf(F.At) - R.At).count();
         if (!Heard(F)) {
             char Line[160];
             std::snprintf(Line, sizeof Line, "#%zu: best likeness %.2f at level %.2f, %+.1f ms", I, F.Likeness, F.Level,
-                          std::chrono::duration<double, std::milli>(Recorder.TimeOf(F.At) - R.At).count());
+                          LateMs);
             C.Missed.emplace_back(Line);
             continue;
         }
         ++C.Heard;
-        C.LateMs.push_back(std::chrono::duration<double, std::milli>(Recorder.TimeOf(F.At) - R.At).count());
+        C.LateMs.push_back(LateMs);
         Earliest = F.At + MonitorRecorder::Rate / 200;
+        const auto At = static_cast<long>(F.At);
+        if (!Anchored) {
+            Anchored = true;
+            AnchorAt = R.At;
+            AnchorFrame = static_cast<long>(Recorder.FrameAt(R.At));
+            Offset = At - AnchorFrame;
+            continue;
+        }
+        const long Beside = At - OnLine(R.At);
+        Offset = Beside < Offset ? Beside : Offset + (Beside - Offset) / 8;
     }
     return Tally;
 }

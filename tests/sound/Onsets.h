@@ -36,8 +36,6 @@ struct Found {
     double Likeness = 0; // normalised correlation, 1 for the very same shape
     double Level = 0;    // loudness beside the file's own
 };
-// The best match of the opening in Recording[From, To).
-Found BestMatch(const std::vector<int16_t>& Recording, const Opening& Sound, size_t From, size_t To);
 bool Heard(const Found& F);
 
 // One sound asked of the speaker, by its name as the game tells it, and when.
@@ -58,9 +56,10 @@ using Counts = std::map<std::string, Count>;
 // The opening of every sound by its name.
 using Openings = std::map<std::string, Opening>;
 
-// Looks for each request's sound from just before it was asked for until a little after the
-// next request, which would have cut it off, and at most Latest after it; each found opening
-// counts once.
+// Looks for each request's sound, in order, each found opening counted once: the first request
+// heard places the rest, and every sound heard after it keeps the place of the next ones in step
+// with the recording. A request's window runs from a little before where the sounds heard before
+// it place it (or before the moment it was asked for, if that is earlier) to Latest after.
 Counts CountOnsets(const MonitorRecorder& Recorder, const std::vector<int16_t>& Recording, const Openings& Sounds,
                    const std::vector<Asked>& Requests, std::chrono::milliseconds Latest = std::chrono::milliseconds(60));
 

@@ -56,9 +56,14 @@ std::string Report(const char* Title, const Counts& Tally) {
     return Out.str();
 }
 
-// A player's time to click Continue or a box's button: long enough for the ring to be heard before
-// the next sound cuts it off.
-constexpr auto Think = 400ms;
+// A player's time to click Continue or a box's button: long enough for the ring to be heard, and
+// to fade below what counts as heard, before the next sound cuts it off, so the ring of a box is
+// its own and not the tail of the results' ring.
+constexpr auto Think = 600ms;
+
+// Half the card sounds start within this of their request: a buffer or two of the speaker's, and
+// the recorder's own timing on a busy machine.
+constexpr auto OnTime = 40ms;
 
 } // namespace
 
@@ -133,6 +138,12 @@ void SoundTest::EverySoundIsHeardAllSessionLong() {
             if (Kind != "bell under a card")
                 QVERIFY2(C.Heard == C.Asked, (Kind + ": " + std::to_string(C.Heard) + " of " +
                                           std::to_string(C.Asked) + " heard").c_str());
+        // The windows follow the sounds heard, so the card sounds' own times say whether they
+        // come on time.
+        for (const char* Kind : {"deal", "play"})
+            QVERIFY2(Median(Hand->at(Kind).LateMs) <= static_cast<double>(OnTime.count()),
+                     (std::string(Kind) + ": half the sounds later than " + std::to_string(OnTime.count()) + " ms")
+                         .c_str());
     }
 }
 
