@@ -44,13 +44,13 @@ void MonitorRecorder::Stop() {
 }
 
 void MonitorRecorder::Run() {
-    const pa_sample_spec Spec{PA_SAMPLE_S16LE, Rate, 1};
+    const pa_sample_spec Format{PA_SAMPLE_S16LE, Rate, 1};
     pa_buffer_attr Buffer{};
     Buffer.maxlength = static_cast<uint32_t>(-1);
     Buffer.fragsize = static_cast<uint32_t>(PieceFrames * sizeof(int16_t));
     int Error = 0;
     pa_simple* Stream = pa_simple_new(nullptr, "Tarnwick sound check", PA_STREAM_RECORD, Source.c_str(), "monitor",
-                                      &Spec, nullptr, &Buffer, &Error);
+                                      &Format, nullptr, &Buffer, &Error);
     {
         std::lock_guard Hold(Lock);
         if (!Stream) {
