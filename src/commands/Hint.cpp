@@ -34,7 +34,7 @@ bool GiveHint(Game& G) {
         G.View.Hint.Said = Hint->Index == 0 ? "Hint: bid Nil" : "Hint: bid " + std::to_string(Hint->Index);
     } else {
         G.Focus.Card = static_cast<int16_t>(Hint->Index);
-        G.View.Hint.Said = "Hint: play the " + SpokenCardName(G.State, static_cast<int16_t>(Hint->Index));
+        G.View.Hint.Said = "Hint: play the " + SpokenName(G.State.Deck[Hint->Index]);
     }
     G.Focus.KeysUsed = true;
     ++G.View.Hint.Given;

@@ -4,7 +4,6 @@
 #include "flow/Tricks.h"
 
 #include <algorithm>
-#include <sstream>
 
 namespace tarnwick {
 
@@ -20,14 +19,6 @@ bool QuestionOpen(const Game& G) {
 }
 
 } // namespace
-
-std::string SpokenCardName(const GameState& S, int16_t CardNo) {
-    std::istringstream Words(S.Deck[CardNo].FullName);
-    std::string Word, Plain;
-    while (Words >> Word)
-        Plain += (Plain.empty() ? "" : " ") + Word;
-    return Plain;
-}
 
 std::string ReviewCaption(const GameState& S, int Index) {
     const FinishedTrick& T = S.Played.Tricks.at(static_cast<size_t>(Index));
@@ -77,7 +68,7 @@ void ShowReview(Game& G) {
             const int16_t Card = T.Cards.at(Seat);
             const CardPlace At = PlaceOnTable(Seat);
             Now.Cards.at(Seat) = {Card, At.Left, At.Top, Seat == T.Winner};
-            Now.Spoken += " " + SeatName(S, Seat) + ": " + SpokenCardName(S, Card) + ".";
+            Now.Spoken += " " + SeatName(S, Seat) + ": " + SpokenName(S.Deck[Card]) + ".";
         }
         Now.CanGoBack = G.Reviewed > 0;
         Now.CanGoOn = G.Reviewed < S.Played.Count - 1;

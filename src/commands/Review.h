@@ -24,7 +24,4 @@ void ShowReview(Game& G);
 // "Trick 7 of 13 — led by Rodrick, won by Beatrix" for the hand's trick Index (0 for its first).
 std::string ReviewCaption(const GameState& S, int Index);
 
-// A card's name as a screen reader says it: "Queen of Hearts", without the table's wide spacing.
-std::string SpokenCardName(const GameState& S, int16_t CardNo);
-
 } // namespace tarnwick

@@ -409,11 +409,9 @@ void FrmTable::RenderCards() {
         const CardBox& Box = V.Cds[K];
         PictureWidget* Card = Cds[K];
         if (Card->SetPicture(Box.Picture))
-            // Read as "Queen of Hearts", without the wide spacing of the names on the table.
-            Card->setAccessibleName(
-                Box.Picture == BackPicture
-                    ? QStringLiteral("Card, face down")
-                    : QString::fromStdString(TheGame->State.Deck[Box.Picture].FullName).simplified());
+            Card->setAccessibleName(Box.Picture == BackPicture
+                                        ? QStringLiteral("Card, face down")
+                                        : QString::fromStdString(SpokenName(TheGame->State.Deck[Box.Picture])));
         const QPoint At = Scale.At(Box.Left, Box.Top);
         if (Card->pos() != At) Card->move(At);
         Card->setVisible(Box.Visible && V.CardBoxesCreated);

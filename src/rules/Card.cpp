@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rules/Card.h"
 
+#include <sstream>
+
 namespace tarnwick {
 
 namespace {
@@ -33,6 +35,14 @@ void InitDeck(DeckOfCards& Deck) {
         C.FullName = C.RankName + C.SuitName;
         C.Holder = InNoHand;
     }
+}
+
+std::string SpokenName(const Card& C) {
+    std::istringstream Words(C.FullName);
+    std::string Word, Plain;
+    while (Words >> Word)
+        Plain += (Plain.empty() ? "" : " ") + Word;
+    return Plain;
 }
 
 } // namespace tarnwick

@@ -60,4 +60,7 @@ private:
 
 void InitDeck(DeckOfCards& Deck);
 
+// A card's name as a screen reader says it: "Queen of Hearts", without the table's wide spacing.
+std::string SpokenName(const Card& C);
+
 } // namespace tarnwick

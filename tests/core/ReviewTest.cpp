@@ -231,7 +231,7 @@ TEST(Hint, MarksTheComputersBidAndCardWithoutBiddingOrPlaying) {
     EXPECT_EQ((std::array<int16_t, 4>{G.State.FirstCard, G.State.SecondCard, G.State.ThirdCard, G.State.FourthCard}),
               Trick);
     EXPECT_EQ(G.State.SpadesBroken, Broken);
-    EXPECT_EQ(G.View.Hint.Said, "Hint: play the " + SpokenCardName(G.State, static_cast<int16_t>(Card->Index)));
+    EXPECT_EQ(G.View.Hint.Said, "Hint: play the " + SpokenName(G.State.Deck[Card->Index]));
     T.Clock.RunUntilIdle();
     EXPECT_EQ(G.State.Deck[Card->Index].Holder, Human) << "the hint played by itself";
     PressKey(G, Key::Return);
