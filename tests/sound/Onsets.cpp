@@ -18,6 +18,9 @@ using namespace std::chrono_literals;
 // Around the moment where the sounds heard so far place a request: a busy machine plays a sound a
 // little early or late beside its neighbours, and holds the speaker's thread up for a while.
 constexpr auto Early = 25ms;
+// A sound held up on a busy machine is still heard if it comes before the next one asked for, and
+// the medians of the count say whether the sounds come on time; no later than this, though.
+constexpr auto Longest = 200ms;
 // The first sound of a run is placed by the recorder's clock alone, which a busy machine puts off
 // by a few tens of milliseconds.
 constexpr auto AnchorSlack = 60ms;
@@ -171,7 +174,11 @@ Counts CountOnsets(const MonitorRecorder& Recorder, const std::vector<int16_t>& 
             const long Expected = OnLine(R.At) + Offset;
             // Never later than the moment of the request itself as the line has it.
             From = Clamped(std::min(Expected, OnLine(R.At)) - Frames(Early));
-            To = Clamped(Expected + Frames(Latest));
+            long Last = Expected + Frames(Latest);
+            if (I + 1 < Requests.size())
+                Last = std::max(Last, std::min(Expected + Frames(Longest),
+                                               OnLine(Requests[I + 1].At) + Offset - Frames(Early)));
+            To = Clamped(Last);
         } else {
             const auto At = static_cast<long>(Recorder.FrameAt(R.At));
             From = Clamped(At - Frames(Early + AnchorSlack));

@@ -59,7 +59,8 @@ using Openings = std::map<std::string, Opening>;
 // Looks for each request's sound, in order, each found opening counted once: the first request
 // heard places the rest, and every sound heard after it keeps the place of the next ones in step
 // with the recording. A request's window runs from a little before where the sounds heard before
-// it place it (or before the moment it was asked for, if that is earlier) to Latest after.
+// it place it (or before the moment it was asked for, if that is earlier) to Latest after, or on to
+// a little before the next request's place when that is later (200 ms at most).
 Counts CountOnsets(const MonitorRecorder& Recorder, const std::vector<int16_t>& Recording, const Openings& Sounds,
                    const std::vector<Asked>& Requests, std::chrono::milliseconds Latest = std::chrono::milliseconds(60));
 
