@@ -36,8 +36,8 @@ Fault P3 src/flow/MessageBox.cpp 'Centre - ButtonWidth - 23' 'Centre - ButtonWid
 Fault P4 src/flow/Deal.cpp '{{4560, 3000}, {3840, 192}, false}' '{{4560, 3000}, {3840, 192}, true}' \
     "Desmond's dealt cards land with a sound"
 Fault W1 src/flow/Pacing.h 'Trick = 500;' 'Trick = 501;' "the trick's pause 501 ms"
-Fault W2 src/flow/HumanPlay.cpp $'    co_await G.Steps.WaitForHuman(HumanWait::Card);\n' \
-    $'    co_await G.Steps.WaitForHuman(HumanWait::Card);\n    S.PauseMs = S.BasePause;\n' "the human's card paused 200 ms when following"
+Fault W2 src/flow/Pacing.h 'return Place == 1 ? S.BasePause : Trick;' 'return Place >= 1 ? S.BasePause : Trick;' \
+    "the human's card paused 200 ms when following"
 Fault R1 src/rules/Scoring.cpp 'Bags = Bags > BagLimit ? static_cast<int16_t>(Bags - BagLimit) : int16_t{0};' \
     'Bags = int16_t{0};' "bags past ten are not carried"
 Fault R2 src/rules/Scoring.cpp 'NilBonus = 200' 'NilBonus = 100' "a nil is worth 100"

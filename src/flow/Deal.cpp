@@ -58,8 +58,7 @@ Task<> Riffle(Game& G) {
     GameState& S = G.State;
     G.View.Shape1Visible = true;
     G.Sounds.PlayWave(Wave::Riffle);
-    S.PauseMs = Pauses::Riffle;
-    co_await Pause(G);
+    co_await Pause(G, Pauses::Riffle);
     for (int K = 1; K <= CardCount; ++K) {
         S.Deck[K].Holder = InNoHand;
         CardBox& Box = G.View.Cds.at(static_cast<size_t>(K));
@@ -69,7 +68,6 @@ Task<> Riffle(Game& G) {
         Box.Top = 3720 - 2 * (K - 1);
         G.View.BringToFront(K);
     }
-    S.PauseMs = S.BasePause;
 }
 
 int16_t RandomCard(Game& G) {
@@ -91,23 +89,20 @@ void ShowHand(Game& G, uint8_t Seat) {
 Task<> DealTo(Game& G, uint8_t Seat) {
     GameState& S = G.State;
     const DealMoves& Move = Moves.at(Seat);
-    S.PauseMs = Pauses::DealtCard;
     const int16_t K = RandomCard(G);
     S.Deck[K].Holder = Seat;
     G.Events->CardDealt(Seat, K);
     MoveCard(G, K, Move.First);
-    co_await Pause(G);
+    co_await Pause(G, Pauses::DealtCard);
     MoveCard(G, K, Move.Second);
-    if (Move.Sounds) co_await DealSound(G);
+    if (Move.Sounds) co_await DealSound(G, Pauses::DealtCard);
     ShowHand(G, Seat);
-    S.PauseMs = S.BasePause;
 }
 
 Task<> DealHand(Game& G) {
     GameState& S = G.State;
     DisplayModel& V = G.View;
-    S.PauseMs = static_cast<int16_t>(S.BasePause + Pauses::BeforeDealExtra);
-    co_await Pause(G);
+    co_await Pause(G, Pauses::BeforeDeal(S));
     V.MnuGameEnabled = V.MnuOptionsEnabled = V.MnuHelpEnabled = false;
     S.Leader = NextSeat(S.Dealer);
     for (int Circuit = 0; Circuit < 13; ++Circuit) {

@@ -12,12 +12,13 @@ namespace {
 constexpr double HumanCardLeft = 5040, HumanCardTop = 4920;
 
 // The card flies to the human's place, on its way to the table while it sounds.
-Task<> PutOnTable(Game& G, int16_t CardNo) {
+Task<> PutOnTable(Game& G, int16_t CardNo, int Place) {
     CardBox& Box = G.View.Cds.at(static_cast<size_t>(CardNo));
     Box.Left = HumanCardLeft;
     Box.Top = HumanCardTop;
-    co_await DealSound(G);
-    co_await Pause(G);
+    const int Ms = Pauses::LeftForHumanCard(G.State, Place);
+    co_await DealSound(G, Ms);
+    co_await Pause(G, Ms);
 }
 
 } // namespace
@@ -31,7 +32,7 @@ Task<> HumanTurn(Game& G, int Place) {
     const int16_t K = S.CardClicked;
     if (Place != 1) S.SuitLed = S.Deck[S.FirstCard].Suit;
     MoveToTrick(S, Human, K, Place);
-    co_await PutOnTable(G, K);
+    co_await PutOnTable(G, K, Place);
     S.CardClickLock = true;
     G.View.StatusPanel2 = S.PlayerName + " has played " + S.Deck[K].FullName;
 }

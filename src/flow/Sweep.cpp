@@ -31,7 +31,7 @@ Task<> JustMoveCardsOut(Game& G, uint8_t WinnerOfTrick) {
 
     for (int16_t K : Trick)
         Box(K).Picture = BackPicture;
-    co_await Pause(G);
+    co_await Pause(G, Pauses::Trick);
     for (int16_t K : Trick) {
         Box(K).Left = Gathered.Left;
         Box(K).Top = Gathered.Top;
@@ -47,7 +47,7 @@ Task<> JustMoveCardsOut(Game& G, uint8_t WinnerOfTrick) {
     Last.Left = TowardsWinner.at(WinnerOfTrick).Left;
     Last.Top = TowardsWinner.at(WinnerOfTrick).Top;
     V.BringToFrontOfAll(S.FourthCard);
-    co_await DealSound(G);
+    co_await DealSound(G, Pauses::Trick);
 
     V.Pile(WinnerOfTrick).at(static_cast<size_t>(S.TricksWon[WinnerOfTrick])).Visible = true;
     Last.Visible = false;
@@ -55,7 +55,6 @@ Task<> JustMoveCardsOut(Game& G, uint8_t WinnerOfTrick) {
         if (S.Deck[K].Holder == InNoHand) Box(static_cast<int16_t>(K)).Visible = false;
     for (uint8_t Seat : {West, North, Human, East})
         ShowHand(G, Seat);
-    S.PauseMs = S.BasePause;
 }
 
 } // namespace tarnwick

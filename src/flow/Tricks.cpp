@@ -38,14 +38,13 @@ bool HandIsOver(const GameState& S) {
 
 Task<> BotPlaysCard(Game& G, uint8_t BotSeat, int16_t BotCard, int Place) {
     GameState& S = G.State;
-    S.PauseMs = Pauses::Trick;
     MoveToTrick(S, BotSeat, BotCard, Place);
     CardBox& Box = G.View.Cds.at(static_cast<size_t>(BotCard));
     Box.Picture = BotCard;
     Box.Left = PlacesOnTable[BotSeat].Left;
     Box.Top = PlacesOnTable[BotSeat].Top;
     G.View.BringToFront(BotCard);
-    co_await DealSound(G);
+    co_await DealSound(G, Pauses::Trick);
     G.View.StatusPanel2 = PlayedTexts[BotSeat] + S.Deck[BotCard].FullName;
 }
 
@@ -63,7 +62,7 @@ Task<bool> EndOfTrick(Game& G) {
     G.View.Lblmade[W].Caption = std::to_string(S.TricksWon[W]);
     const std::string Won = WonTexts[W] + std::to_string(S.TricksWon[W]);
     G.View.StatusPanel2 = W == Human ? S.PlayerName + Won : Won;
-    co_await Pause(G);
+    co_await Pause(G, Pauses::Trick);
     co_await JustMoveCardsOut(G, S.Leader);
     if (!HandIsOver(S)) co_return false;
     G.View.StatusPanel2 = "The hand is over";

@@ -59,10 +59,6 @@ struct GameState {
     int16_t CardClicked = 0;
     bool CardClickLock = false;
     int16_t MsgAnswer = 0;
-
-    // Pacing.
-    int16_t PauseMs = 0;
-    int32_t PauseStart = 0;
 };
 
 } // namespace tarnwick

@@ -95,7 +95,7 @@ struct Table {
         Click(G, {Element::Target100});
     }
 
-    bool TimedPause(int16_t Ms) const { return !Clock.Inner.Idle() && G.State.PauseMs == Ms; }
+    bool TimedPause(int Ms) const { return !Clock.Inner.Idle() && G.Steps.PauseLength() == Ms; }
     bool FirstCardShows(int16_t Picture) const {
         return G.State.FirstCard != 0 &&
                G.View.Cds.at(static_cast<size_t>(G.State.FirstCard)).Picture == Picture;
@@ -115,7 +115,7 @@ struct Table {
         case Wait::BidPanel:
             return V.FramBids.Visible;
         case Wait::BiddingPause:
-            return TimedPause(static_cast<int16_t>(S.BasePause + Pauses::BiddingExtra)) &&
+            return TimedPause(Pauses::Bidding(S)) &&
                    !V.FramBids.Visible;
         case Wait::HumanCard:
             return G.Steps.AwaitingHuman(HumanWait::Card) && S.GameInProgress && !S.CardClickLock;

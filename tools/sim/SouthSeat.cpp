@@ -42,8 +42,7 @@ bool SameTable(const GameState& A, const GameState& B) {
         if (A.Deck[K].Holder != B.Deck[K].Holder || A.Deck[K].Played != B.Deck[K].Played) return false;
     return TrickOf(A) == TrickOf(B) && A.PlayedCard == B.PlayedCard && A.CardsLeft == B.CardsLeft &&
            A.Leader == B.Leader && A.Bids == B.Bids && A.TricksWon == B.TricksWon && A.Score == B.Score &&
-           A.Bags == B.Bags && A.CardClicked == B.CardClicked && A.CardClickLock == B.CardClickLock &&
-           A.PauseMs == B.PauseMs;
+           A.Bags == B.Bags && A.CardClicked == B.CardClicked && A.CardClickLock == B.CardClickLock;
 }
 
 } // namespace
