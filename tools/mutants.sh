@@ -102,7 +102,7 @@ Fault V1 src/flow/Flow.cpp '        PauseFrom += Time.TickCount() - FrozenAt;' '
 Fault V2 src/flow/Tricks.cpp 'S.Played.Add({S.Leader, S.PlayedCard, W});' 'S.Played.Add({W, S.PlayedCard, S.Leader});' \
     "the review swaps a trick's leader and winner"
 Fault V3 src/flow/NewHand.cpp '    S.Played = {};' '' "the review keeps the last hand's tricks into the next"
-Fault V4 src/commands/Hint.cpp 'BotPlaysPlace(Scratch, Human, HumanPlaceInTrick(Scratch))' 'BotPlaysPlace(Scratch, Human, 1)' \
+Fault V4 src/commands/Hint.cpp 'BotPlaysPlace(S, Human, HumanPlaceInTrick(S))' 'BotPlaysPlace(S, Human, 1)' \
     "the hint always leads"
 
 Wanted() {
