@@ -88,8 +88,8 @@ Fault S2 src/rules/Searches.cpp 'const int Count = Position - 1;' 'const int Cou
     "third place counts the third card's variable as on the table"
 Fault S3 src/rules/Searches.cpp 'K <= LastOfSuit(Deck[ToBeat].Suit); ++K)' 'K <= CardCount; ++K)' \
     "the cheapest winner looked for outside the suit"
-Fault Z1 src/flow/Sweep.cpp '    V.BringToFrontOfAll(S.FourthCard);' '' "the trick's last card not brought to the front"
-Fault Z4 src/flow/Sweep.cpp 'V.BringToFrontOfAll(S.FourthCard);' 'V.BringToFront(S.FourthCard);' \
+Fault Z1 src/flow/Sweep.cpp '    V.BringToFrontOfAll(FourthCard(S));' '' "the trick's last card not brought to the front"
+Fault Z4 src/flow/Sweep.cpp 'V.BringToFrontOfAll(FourthCard(S));' 'V.BringToFront(FourthCard(S));' \
     "the trick's last card brought in front of the cards only, under the score panel"
 Fault Z2 src/flow/Tricks.cpp '    G.View.BringToFront(BotCard);' '' "a computer player's card not brought to the front"
 Fault Z3 src/flow/NewHand.cpp '        V.LblBid[Seat].Caption.clear();' '' "the bid boxes not cleared with the table"
@@ -97,6 +97,8 @@ Fault N1 src/flow/Flow.cpp $'        Later();\n        StepDone();\n' $'        
     "a failed save's note set without the window being told"
 Fault Y1 src/rules/Trick.cpp $'#include "rules/Trick.h"\n' $'#include "rules/Trick.h"\n#include "flow/Game.h"\n' \
     "the rules include a header of the flow above them"
+Fault M1 src/flow/Tricks.cpp $'    co_await JustMoveCardsOut(G, W);\n' $'    S.Leader = W;\n    co_await JustMoveCardsOut(G, W);\n' \
+    "the winner leads before the trick is swept, so the wrong card flies to the winner"
 Fault V1 src/flow/Flow.cpp '        PauseFrom += Time.TickCount() - FrozenAt;' '' \
     "the time the review stood open is taken from the pause under way"
 Fault V2 src/flow/Tricks.cpp 'S.Played.Add({S.Leader, S.PlayedCard, W});' 'S.Played.Add({W, S.PlayedCard, S.Leader});' \

@@ -110,7 +110,6 @@ Task<> DealHand(Game& G) {
         for (int Card = 0; Card < SeatCount; ++Card, Seat = NextSeat(Seat))
             co_await DealTo(G, Seat);
     }
-    S.CardsLeft.fill(13);
     V.MnuGameEnabled = V.MnuOptionsEnabled = V.MnuHelpEnabled = true;
 }
 

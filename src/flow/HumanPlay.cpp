@@ -30,7 +30,7 @@ Task<> HumanTurn(Game& G, int Place) {
     co_await G.Steps.WaitForHuman(HumanWait::Card);
 
     const int16_t K = S.CardClicked;
-    if (Place != 1) S.SuitLed = S.Deck[S.FirstCard].Suit;
+    if (Place != 1) S.SuitLed = S.Deck[FirstCard(S)].Suit;
     MoveToTrick(S, Human, K, Place);
     co_await PutOnTable(G, K, Place);
     S.CardClickLock = true;

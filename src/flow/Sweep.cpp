@@ -26,7 +26,7 @@ constexpr CardPlace Gathered{5160, 3780};
 Task<> JustMoveCardsOut(Game& G, uint8_t WinnerOfTrick) {
     GameState& S = G.State;
     DisplayModel& V = G.View;
-    const std::array<int16_t, SeatCount> Trick = {S.FirstCard, S.SecondCard, S.ThirdCard, S.FourthCard};
+    const std::array<int16_t, SeatCount> Trick = TrickInPlayOrder(S);
     auto Box = [&V](int16_t K) -> CardBox& { return V.Cds.at(static_cast<size_t>(K)); };
 
     for (int16_t K : Trick)
@@ -43,10 +43,10 @@ Task<> JustMoveCardsOut(Game& G, uint8_t WinnerOfTrick) {
     for (size_t I = 0; I < 3; ++I)
         Box(Trick[I]).Visible = false;
 
-    CardBox& Last = Box(S.FourthCard);
+    CardBox& Last = Box(FourthCard(S));
     Last.Left = TowardsWinner.at(WinnerOfTrick).Left;
     Last.Top = TowardsWinner.at(WinnerOfTrick).Top;
-    V.BringToFrontOfAll(S.FourthCard);
+    V.BringToFrontOfAll(FourthCard(S));
     co_await DealSound(G, Pauses::Trick);
 
     V.Pile(WinnerOfTrick).at(static_cast<size_t>(S.TricksWon[WinnerOfTrick])).Visible = true;

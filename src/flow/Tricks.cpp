@@ -8,7 +8,6 @@
 #include "flow/Pacing.h"
 #include "flow/Deal.h"
 
-#include <algorithm>
 #include <array>
 #include <string>
 
@@ -31,7 +30,9 @@ constexpr std::array<const char*, SeatCount> WonTexts = {
     "Desmond won the trick and now has tricks ", "Beatrix won the trick and now has tricks "};
 
 bool HandIsOver(const GameState& S) {
-    return std::all_of(S.CardsLeft.begin(), S.CardsLeft.end(), [](uint8_t Left) { return Left == 0; });
+    for (int K = 1; K <= CardCount; ++K)
+        if (S.Deck[K].Holder != InNoHand) return false;
+    return true;
 }
 
 } // namespace
@@ -56,14 +57,15 @@ Task<bool> EndOfTrick(Game& G) {
     GameState& S = G.State;
     const uint8_t W = GetWinner(S);
     S.Played.Add({S.Leader, S.PlayedCard, W});
-    G.Events->TrickDone(S.Leader, {S.FirstCard, S.SecondCard, S.ThirdCard, S.FourthCard}, W);
-    S.Leader = W;
+    G.Events->TrickDone(S.Leader, TrickInPlayOrder(S), W);
     ++S.TricksWon[W];
     G.View.Lblmade[W].Caption = std::to_string(S.TricksWon[W]);
     const std::string Won = WonTexts[W] + std::to_string(S.TricksWon[W]);
     G.View.StatusPanel2 = W == Human ? S.PlayerName + Won : Won;
     co_await Pause(G, Pauses::Trick);
-    co_await JustMoveCardsOut(G, S.Leader);
+    co_await JustMoveCardsOut(G, W);
+    // Only now the winner leads: till the trick is swept its order of play is read from its leader.
+    S.Leader = W;
     if (!HandIsOver(S)) co_return false;
     G.View.StatusPanel2 = "The hand is over";
     co_return true;

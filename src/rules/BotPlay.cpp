@@ -52,7 +52,7 @@ int16_t SecondTakesLead(const GameState& S, uint8_t Seat) {
             const int16_t Card = CardOf(Rank, S.SuitLed);
             if (SeatHolds(S.Deck, Seat, Card) && IsMasterCard(S.Deck, Card)) return Card;
         }
-    return LowestAbove(S.Deck, Seat, S.FirstCard);
+    return LowestAbove(S.Deck, Seat, FirstCard(S));
 }
 
 // A seat out of the suit led trumps low, or over a spade already on the table climbs just above it.

@@ -20,16 +20,17 @@ bool HoldsSuit(const GameState& S, uint8_t Suit) {
 } // namespace
 
 int HumanPlaceInTrick(const GameState& S) {
+    const uint8_t HumanHolds = CardsLeft(S, Human);
     int Place = 1;
     for (uint8_t Seat = West; Seat <= East; ++Seat)
-        if (S.CardsLeft[Seat] < S.CardsLeft[Human]) ++Place;
+        if (CardsLeft(S, Seat) < HumanHolds) ++Place;
     return Place;
 }
 
 bool IsLegalForHuman(const GameState& S, int16_t CardNo, bool Leading) {
     const Card& C = S.Deck[CardNo];
     if (Leading) return S.SpadesBroken || !HoldsAnyNonSpade(S) || C.Suit != Spades;
-    const uint8_t Led = S.Deck[S.FirstCard].Suit;
+    const uint8_t Led = S.Deck[FirstCard(S)].Suit;
     return !HoldsSuit(S, Led) || C.Suit == Led;
 }
 

@@ -87,9 +87,9 @@ TEST(BotPlayThird, BeatsTheWinnerCheaplyOrThrowsOffInDeckOrder) {
     };
     for (const auto& Case : Cases)
         ExpectPlay(BotPlaysThird, Case);
-    // The third card of the last trick, still in its variable, is not on the table yet.
+    // Desmond's card of the last trick, still in his place, is not on the table yet.
     GameState S = TableFor("KH 9H", "", "5H QH");
-    S.ThirdCard = Named("AS");
+    S.PlayedCard[Me] = Named("AS");
     EXPECT_EQ(BotPlaysThird(S, Me), Named("KH"));
 }
 

@@ -100,10 +100,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(StartedUp(), 5000);
         Game& G = Table->GameAtTable();
         GameState& S = G.State;
-        S.FirstCard = 1;
-        S.SecondCard = 2;
-        S.ThirdCard = 3;
-        S.FourthCard = 4;
+        S.Leader = Human;
+        S.PlayedCard = {1, 2, 3, 4};
         S.TricksWon[East] = 1;
         // The sweep is held at each of its pauses, so the card is seen where it lands before it goes.
         G.Steps.Run(JustMoveCardsOut(G, East));

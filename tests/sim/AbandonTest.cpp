@@ -97,8 +97,8 @@ struct Table {
 
     bool TimedPause(int Ms) const { return !Clock.Inner.Idle() && G.Steps.PauseLength() == Ms; }
     bool FirstCardShows(int16_t Picture) const {
-        return G.State.FirstCard != 0 &&
-               G.View.Cds.at(static_cast<size_t>(G.State.FirstCard)).Picture == Picture;
+        const int16_t Led = FirstCard(G.State);
+        return Led != 0 && G.View.Cds.at(static_cast<size_t>(Led)).Picture == Picture;
     }
 
     bool At(Wait K) const {
@@ -109,7 +109,7 @@ struct Table {
             Dealt += S.Deck[Card].Holder < SeatCount;
         switch (K) {
         case Wait::Riffle: // as long as a trick's pause, but before any card is dealt or played
-            return TimedPause(Pauses::Riffle) && S.FirstCard == 0 && Dealt == 0;
+            return TimedPause(Pauses::Riffle) && FirstCard(S) == 0 && Dealt == 0;
         case Wait::Deal:
             return TimedPause(Pauses::DealtCard) && Dealt > 0;
         case Wait::BidPanel:
@@ -120,7 +120,7 @@ struct Table {
         case Wait::HumanCard:
             return G.Steps.AwaitingHuman(HumanWait::Card) && S.GameInProgress && !S.CardClickLock;
         case Wait::TrickPause:
-            return TimedPause(Pauses::Trick) && FirstCardShows(S.FirstCard);
+            return TimedPause(Pauses::Trick) && FirstCardShows(FirstCard(S));
         case Wait::Sweep:
             return TimedPause(Pauses::Trick) && FirstCardShows(BackPicture);
         case Wait::Results:
