@@ -28,12 +28,12 @@ Fault T2 src/flow/Tricks.cpp '"Desmond won the trick and now has tricks "' \
     '"Desmond won the trick and now has tricks"' "a blank gone from Desmond's won text"
 Fault T3 src/commands/TableClicks.cpp '" Sorry, you cannot play that card. Try again please"' \
     '" Sorry, you cannot play that card. Try again please."' "a full stop added to the refusal"
-Fault P1 src/flow/Sweep.cpp 'Gathered{5160, 3780}' 'Gathered{5160, 3790}' "the trick gathers 10 twips lower"
+Fault P1 src/flow/CardPlaces.h 'Gathered{5160, 3780}' 'Gathered{5160, 3790}' "the trick gathers 10 twips lower"
 Fault P2 src/flow/DisplayModel.cpp '{1080, ValueTops[S], 615, 375}' '{1080, ValueTops[S], 616, 375}' \
     "the score boxes a twip wider"
 Fault P3 src/flow/MessageBox.cpp 'Centre - ButtonWidth - 23' 'Centre - ButtonWidth - 24' \
     "the first of two message buttons a twip to the left"
-Fault P4 src/flow/Deal.cpp '{{4560, 3000}, {3840, 192}, false}' '{{4560, 3000}, {3840, 192}, true}' \
+Fault P4 src/flow/CardPlaces.h '{{4560, 3000}, {3840, 192}, false}' '{{4560, 3000}, {3840, 192}, true}' \
     "Desmond's dealt cards land with a sound"
 Fault W1 src/flow/Pacing.h 'Trick = 500;' 'Trick = 501;' "the trick's pause 501 ms"
 Fault W2 src/flow/Pacing.h 'return Place == 1 ? S.BasePause : Trick;' 'return Place >= 1 ? S.BasePause : Trick;' \

@@ -2,20 +2,18 @@
 #include "flow/HumanPlay.h"
 
 #include "rules/Trick.h"
+#include "flow/CardPlaces.h"
 #include "flow/Pacing.h"
 
 namespace tarnwick {
 
 namespace {
 
-// Where the human's card lies on the table.
-constexpr double HumanCardLeft = 5040, HumanCardTop = 4920;
-
 // The card flies to the human's place, on its way to the table while it sounds.
 Task<> PutOnTable(Game& G, int16_t CardNo, int Place) {
     CardBox& Box = G.View.Cds.at(static_cast<size_t>(CardNo));
-    Box.Left = HumanCardLeft;
-    Box.Top = HumanCardTop;
+    Box.Left = PlaceOnTable(Human).Left;
+    Box.Top = PlaceOnTable(Human).Top;
     const int Ms = Pauses::LeftForHumanCard(G.State, Place);
     co_await DealSound(G, Ms);
     co_await Pause(G, Ms);

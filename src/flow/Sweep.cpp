@@ -1,27 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "flow/Sweep.h"
 
+#include "flow/CardPlaces.h"
 #include "flow/Pacing.h"
 #include "flow/Deal.h"
 
 #include <array>
 
 namespace tarnwick {
-
-namespace {
-
-// The last card of a trick flies off towards the winner's side. It passes a first point on its
-// way (south 5520, 5400; west 3360, 3720; north 5520, 2040; east 8040, 3480) without a pause, so
-// only where it lands is ever seen.
-constexpr std::array<CardPlace, SeatCount> TowardsWinner = {{
-    {5640, 6960},
-    {1320, 3720},
-    {5520, 600},
-    {10080, 3360},
-}};
-constexpr CardPlace Gathered{5160, 3780};
-
-} // namespace
 
 Task<> JustMoveCardsOut(Game& G, uint8_t WinnerOfTrick) {
     GameState& S = G.State;

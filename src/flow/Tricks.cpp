@@ -15,13 +15,6 @@ namespace tarnwick {
 
 namespace {
 
-constexpr std::array<CardPlace, SeatCount> PlacesOnTable = {{
-    {5040, 4920},
-    {3000, 3720},
-    {5040, 2880},
-    {7080, 3720},
-}};
-
 constexpr std::array<const char*, SeatCount> PlayedTexts = {"", "Rodrick played  ", "Desmond played  ",
                                                             "Beatrix played  "};
 
@@ -42,15 +35,11 @@ Task<> BotPlaysCard(Game& G, uint8_t BotSeat, int16_t BotCard, int Place) {
     MoveToTrick(S, BotSeat, BotCard, Place);
     CardBox& Box = G.View.Cds.at(static_cast<size_t>(BotCard));
     Box.Picture = BotCard;
-    Box.Left = PlacesOnTable[BotSeat].Left;
-    Box.Top = PlacesOnTable[BotSeat].Top;
+    Box.Left = PlaceOnTable(BotSeat).Left;
+    Box.Top = PlaceOnTable(BotSeat).Top;
     G.View.BringToFront(BotCard);
     co_await DealSound(G, Pauses::Trick);
     G.View.StatusPanel2 = PlayedTexts[BotSeat] + S.Deck[BotCard].FullName;
-}
-
-CardPlace PlaceOnTable(uint8_t Seat) {
-    return PlacesOnTable.at(Seat);
 }
 
 Task<bool> EndOfTrick(Game& G) {
