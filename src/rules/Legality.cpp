@@ -20,10 +20,15 @@ bool HoldsSuit(const GameState& S, uint8_t Suit) {
 } // namespace
 
 int HumanPlaceInTrick(const GameState& S) {
-    const uint8_t HumanHolds = CardsLeft(S, Human);
+    // Every hand counted in one pass over the deck: this is asked at every click on a card.
+    BySeat<uint8_t> Left{};
+    for (int K = 1; K <= CardCount; ++K) {
+        const int16_t Holder = S.Deck[K].Holder;
+        if (Holder >= 0 && Holder < SeatCount) ++Left[static_cast<size_t>(Holder)];
+    }
     int Place = 1;
     for (uint8_t Seat = West; Seat <= East; ++Seat)
-        if (CardsLeft(S, Seat) < HumanHolds) ++Place;
+        if (Left[Seat] < Left[Human]) ++Place;
     return Place;
 }
 
