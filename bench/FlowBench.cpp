@@ -79,7 +79,6 @@ private:
         std::shuffle(Pack.begin(), Pack.end(), Dice);
         for (size_t I = 0; I < Pack.size(); ++I)
             S.Deck[Pack[I]].Holder = static_cast<int16_t>(I % SeatCount);
-        S.CardsLeft.fill(13);
     }
 
     // Plays Cards cards of a trick from Leader on; a whole trick returns its winner.

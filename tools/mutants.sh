@@ -28,16 +28,16 @@ Fault T2 src/flow/Tricks.cpp '"Desmond won the trick and now has tricks "' \
     '"Desmond won the trick and now has tricks"' "a blank gone from Desmond's won text"
 Fault T3 src/commands/TableClicks.cpp '" Sorry, you cannot play that card. Try again please"' \
     '" Sorry, you cannot play that card. Try again please."' "a full stop added to the refusal"
-Fault P1 src/flow/Sweep.cpp 'Gathered{5160, 3780}' 'Gathered{5160, 3790}' "the trick gathers 10 twips lower"
+Fault P1 src/flow/CardPlaces.h 'Gathered{5160, 3780}' 'Gathered{5160, 3790}' "the trick gathers 10 twips lower"
 Fault P2 src/flow/DisplayModel.cpp '{1080, ValueTops[S], 615, 375}' '{1080, ValueTops[S], 616, 375}' \
     "the score boxes a twip wider"
 Fault P3 src/flow/MessageBox.cpp 'Centre - ButtonWidth - 23' 'Centre - ButtonWidth - 24' \
     "the first of two message buttons a twip to the left"
-Fault P4 src/flow/Deal.cpp '{{4560, 3000}, {3840, 192}, false}' '{{4560, 3000}, {3840, 192}, true}' \
+Fault P4 src/flow/CardPlaces.h '{{4560, 3000}, {3840, 192}, false}' '{{4560, 3000}, {3840, 192}, true}' \
     "Desmond's dealt cards land with a sound"
 Fault W1 src/flow/Pacing.h 'Trick = 500;' 'Trick = 501;' "the trick's pause 501 ms"
-Fault W2 src/flow/HumanPlay.cpp $'    co_await G.Steps.WaitForHuman(HumanWait::Card);\n' \
-    $'    co_await G.Steps.WaitForHuman(HumanWait::Card);\n    S.PauseMs = S.BasePause;\n' "the human's card paused 200 ms when following"
+Fault W2 src/flow/Pacing.h 'return Place == 1 ? S.BasePause : Trick;' 'return Place >= 1 ? S.BasePause : Trick;' \
+    "the human's card paused 200 ms when following"
 Fault R1 src/rules/Scoring.cpp 'Bags = Bags > BagLimit ? static_cast<int16_t>(Bags - BagLimit) : int16_t{0};' \
     'Bags = int16_t{0};' "bags past ten are not carried"
 Fault R2 src/rules/Scoring.cpp 'NilBonus = 200' 'NilBonus = 100' "a nil is worth 100"
@@ -88,8 +88,8 @@ Fault S2 src/rules/Searches.cpp 'const int Count = Position - 1;' 'const int Cou
     "third place counts the third card's variable as on the table"
 Fault S3 src/rules/Searches.cpp 'K <= LastOfSuit(Deck[ToBeat].Suit); ++K)' 'K <= CardCount; ++K)' \
     "the cheapest winner looked for outside the suit"
-Fault Z1 src/flow/Sweep.cpp '    V.BringToFrontOfAll(S.FourthCard);' '' "the trick's last card not brought to the front"
-Fault Z4 src/flow/Sweep.cpp 'V.BringToFrontOfAll(S.FourthCard);' 'V.BringToFront(S.FourthCard);' \
+Fault Z1 src/flow/Sweep.cpp '    V.BringToFrontOfAll(FourthCard(S));' '' "the trick's last card not brought to the front"
+Fault Z4 src/flow/Sweep.cpp 'V.BringToFrontOfAll(FourthCard(S));' 'V.BringToFront(FourthCard(S));' \
     "the trick's last card brought in front of the cards only, under the score panel"
 Fault Z2 src/flow/Tricks.cpp '    G.View.BringToFront(BotCard);' '' "a computer player's card not brought to the front"
 Fault Z3 src/flow/NewHand.cpp '        V.LblBid[Seat].Caption.clear();' '' "the bid boxes not cleared with the table"
@@ -97,12 +97,14 @@ Fault N1 src/flow/Flow.cpp $'        Later();\n        StepDone();\n' $'        
     "a failed save's note set without the window being told"
 Fault Y1 src/rules/Trick.cpp $'#include "rules/Trick.h"\n' $'#include "rules/Trick.h"\n#include "flow/Game.h"\n' \
     "the rules include a header of the flow above them"
+Fault M1 src/flow/Tricks.cpp $'    co_await JustMoveCardsOut(G, W);\n' $'    S.Leader = W;\n    co_await JustMoveCardsOut(G, W);\n' \
+    "the winner leads before the trick is swept, so the wrong card flies to the winner"
 Fault V1 src/flow/Flow.cpp '        PauseFrom += Time.TickCount() - FrozenAt;' '' \
     "the time the review stood open is taken from the pause under way"
 Fault V2 src/flow/Tricks.cpp 'S.Played.Add({S.Leader, S.PlayedCard, W});' 'S.Played.Add({W, S.PlayedCard, S.Leader});' \
     "the review swaps a trick's leader and winner"
 Fault V3 src/flow/NewHand.cpp '    S.Played = {};' '' "the review keeps the last hand's tricks into the next"
-Fault V4 src/commands/Hint.cpp 'BotPlaysPlace(Scratch, Human, HumanPlaceInTrick(Scratch))' 'BotPlaysPlace(Scratch, Human, 1)' \
+Fault V4 src/commands/Hint.cpp 'BotPlaysPlace(S, Human, HumanPlaceInTrick(S))' 'BotPlaysPlace(S, Human, 1)' \
     "the hint always leads"
 
 Wanted() {

@@ -16,11 +16,8 @@ std::optional<Clickable> HintFor(const Game& G) {
     case KeyPlace::Bids:
         if (!G.Steps.AwaitingHuman(HumanWait::Bid)) return std::nullopt;
         return Clickable{Element::BidNumber, AdjustedForTarget(BotsBids(S.Deck, Human), S.Score[Human], S.TargetScore)};
-    case KeyPlace::Hand: {
-        // The computer's rules write the trick as they choose, so they choose on a copy.
-        GameState Scratch = S;
-        return Clickable{Element::Card, BotPlaysPlace(Scratch, Human, HumanPlaceInTrick(Scratch))};
-    }
+    case KeyPlace::Hand:
+        return Clickable{Element::Card, BotPlaysPlace(S, Human, HumanPlaceInTrick(S))};
     default:
         return std::nullopt;
     }

@@ -35,17 +35,16 @@ void ShowBotBid(Game& G, uint8_t Seat) {
 
 Task<> GetAllBids(Game& G) {
     GameState& S = G.State;
-    S.PauseMs = static_cast<int16_t>(S.BasePause + Pauses::BiddingExtra);
     for (int Turn = 0; Turn < SeatCount; ++Turn) {
         const uint8_t B = S.Bidder;
         if (B == Human) S.Bids[Human] = co_await GetPlayerBid(G);
         // The human's box is refreshed on every turn, showing 0 until the human has bid.
         ShowHumanBid(G);
-        co_await Pause(G);
+        co_await Pause(G, Pauses::Bidding(S));
         if (B != Human) {
             S.Bids[B] = AdjustedForTarget(BotsBids(S.Deck, B), S.Score[B], S.TargetScore);
             ShowBotBid(G, B);
-            co_await Pause(G);
+            co_await Pause(G, Pauses::Bidding(S));
         }
         G.Sounds.Beep();
         S.Bidder = NextSeat(B);
@@ -53,7 +52,6 @@ Task<> GetAllBids(Game& G) {
     const std::string Lead = LeadTexts.at(S.FirstLeader);
     G.View.StatusPanel2 = S.FirstLeader == Human ? S.PlayerName + Lead : Lead;
     S.GameInProgress = true;
-    S.PauseMs = S.BasePause;
     G.Events->BiddingDone(S);
 }
 

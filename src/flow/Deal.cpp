@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "flow/Deal.h"
 
+#include "flow/CardPlaces.h"
 #include "flow/Pacing.h"
 
 #include <array>
@@ -9,29 +10,6 @@
 namespace tarnwick {
 
 namespace {
-
-struct HandLine {
-    double Left, Top, StepLeft, StepTop;
-};
-constexpr std::array<HandLine, SeatCount> HandLines = {{
-    {3500, 6600, 450, 0},
-    {1920, 2700, 0, 175},
-    {3840, 1320, 175, 0},
-    {8550, 2700, 0, 175},
-}};
-
-// A dealt card first flies towards its seat, then to the last point of its flight, which the
-// layout of the hand overtakes at once.
-struct DealMoves {
-    CardPlace First, Second;
-    bool Sounds;
-};
-constexpr std::array<DealMoves, SeatCount> Moves = {{
-    {{4400, 4400}, {3840.57, 4400}, true},
-    {{3720, 3840}, {2400, 3240}, true},
-    {{4560, 3000}, {3840, 192}, false},
-    {{6240, 3480}, {8520, 2900}, true},
-}};
 
 void MoveCard(Game& G, int CardNo, CardPlace To) {
     CardBox& Box = G.View.Cds.at(static_cast<size_t>(CardNo));
@@ -49,27 +27,20 @@ double RoundHalfToEven(double X) {
 
 } // namespace
 
-CardPlace HandPlace(uint8_t Seat, int Index) {
-    const HandLine& L = HandLines.at(Seat);
-    return {L.Left + L.StepLeft * Index, L.Top + L.StepTop * Index};
-}
-
 Task<> Riffle(Game& G) {
     GameState& S = G.State;
     G.View.Shape1Visible = true;
     G.Sounds.PlayWave(Wave::Riffle);
-    S.PauseMs = Pauses::Riffle;
-    co_await Pause(G);
+    co_await Pause(G, Pauses::Riffle);
     for (int K = 1; K <= CardCount; ++K) {
         S.Deck[K].Holder = InNoHand;
         CardBox& Box = G.View.Cds.at(static_cast<size_t>(K));
         Box.Visible = true;
         Box.Picture = BackPicture;
-        Box.Left = 5040 + 2 * (K - 1);
-        Box.Top = 3720 - 2 * (K - 1);
+        Box.Left = PackBottom.Left + PackStep.Left * (K - 1);
+        Box.Top = PackBottom.Top + PackStep.Top * (K - 1);
         G.View.BringToFront(K);
     }
-    S.PauseMs = S.BasePause;
 }
 
 int16_t RandomCard(Game& G) {
@@ -90,24 +61,21 @@ void ShowHand(Game& G, uint8_t Seat) {
 
 Task<> DealTo(Game& G, uint8_t Seat) {
     GameState& S = G.State;
-    const DealMoves& Move = Moves.at(Seat);
-    S.PauseMs = Pauses::DealtCard;
+    const DealMoves& Move = DealFlights.at(Seat);
     const int16_t K = RandomCard(G);
     S.Deck[K].Holder = Seat;
     G.Events->CardDealt(Seat, K);
     MoveCard(G, K, Move.First);
-    co_await Pause(G);
+    co_await Pause(G, Pauses::DealtCard);
     MoveCard(G, K, Move.Second);
-    if (Move.Sounds) co_await DealSound(G);
+    if (Move.Sounds) co_await DealSound(G, Pauses::DealtCard);
     ShowHand(G, Seat);
-    S.PauseMs = S.BasePause;
 }
 
 Task<> DealHand(Game& G) {
     GameState& S = G.State;
     DisplayModel& V = G.View;
-    S.PauseMs = static_cast<int16_t>(S.BasePause + Pauses::BeforeDealExtra);
-    co_await Pause(G);
+    co_await Pause(G, Pauses::BeforeDeal(S));
     V.MnuGameEnabled = V.MnuOptionsEnabled = V.MnuHelpEnabled = false;
     S.Leader = NextSeat(S.Dealer);
     for (int Circuit = 0; Circuit < 13; ++Circuit) {
@@ -115,7 +83,6 @@ Task<> DealHand(Game& G) {
         for (int Card = 0; Card < SeatCount; ++Card, Seat = NextSeat(Seat))
             co_await DealTo(G, Seat);
     }
-    S.CardsLeft.fill(13);
     V.MnuGameEnabled = V.MnuOptionsEnabled = V.MnuHelpEnabled = true;
 }
 

@@ -24,10 +24,4 @@ void ShowHand(Game& G, uint8_t Seat);
 // half as often as the others at each draw.
 int16_t RandomCard(Game& G);
 
-// Where the i-th card of a seat's hand lies, in twips.
-struct CardPlace {
-    double Left, Top;
-};
-CardPlace HandPlace(uint8_t Seat, int Index);
-
 } // namespace tarnwick

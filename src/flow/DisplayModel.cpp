@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "flow/DisplayModel.h"
 
+#include "flow/CardPlaces.h"
+
 #include <utility>
 
 namespace tarnwick {
@@ -196,8 +198,8 @@ void LayOutTrickPiles(DisplayModel& M) {
 DisplayModel::DisplayModel() {
     // Every card box starts as a copy of the first, hidden where the first was placed.
     for (CardBox& Box : Cds) {
-        Box.Left = 4920;
-        Box.Top = 3960;
+        Box.Left = CardBoxesStart.Left;
+        Box.Top = CardBoxesStart.Top;
     }
     LblName = SeatName("LblName", {3240, 8280, 648, 276}, "Player");
     LblWestName = SeatName("LblWestName", {1008, 2280, 696, 276}, "Rodrick");

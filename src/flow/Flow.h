@@ -82,6 +82,8 @@ public:
     bool Frozen() const { return IsFrozen; }
     // What is left of the pause under way, in milliseconds; 0 when none is.
     int PauseLeft() const;
+    // The whole length of the pause under way; 0 when none is.
+    int PauseLength() const { return InPause ? static_cast<int>(PauseMs) : 0; }
 
     // Told each time the game has gone as far as it can at once: a step changes the table only
     // here, so whoever shows the table (or fingerprints it) looks after each one.

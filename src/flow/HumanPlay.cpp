@@ -2,22 +2,21 @@
 #include "flow/HumanPlay.h"
 
 #include "rules/Trick.h"
+#include "flow/CardPlaces.h"
 #include "flow/Pacing.h"
 
 namespace tarnwick {
 
 namespace {
 
-// Where the human's card lies on the table.
-constexpr double HumanCardLeft = 5040, HumanCardTop = 4920;
-
 // The card flies to the human's place, on its way to the table while it sounds.
-Task<> PutOnTable(Game& G, int16_t CardNo) {
+Task<> PutOnTable(Game& G, int16_t CardNo, int Place) {
     CardBox& Box = G.View.Cds.at(static_cast<size_t>(CardNo));
-    Box.Left = HumanCardLeft;
-    Box.Top = HumanCardTop;
-    co_await DealSound(G);
-    co_await Pause(G);
+    Box.Left = PlaceOnTable(Human).Left;
+    Box.Top = PlaceOnTable(Human).Top;
+    const int Ms = Pauses::LeftForHumanCard(G.State, Place);
+    co_await DealSound(G, Ms);
+    co_await Pause(G, Ms);
 }
 
 } // namespace
@@ -29,9 +28,9 @@ Task<> HumanTurn(Game& G, int Place) {
     co_await G.Steps.WaitForHuman(HumanWait::Card);
 
     const int16_t K = S.CardClicked;
-    if (Place != 1) S.SuitLed = S.Deck[S.FirstCard].Suit;
+    if (Place != 1) S.SuitLed = S.Deck[FirstCard(S)].Suit;
     MoveToTrick(S, Human, K, Place);
-    co_await PutOnTable(G, K);
+    co_await PutOnTable(G, K, Place);
     S.CardClickLock = true;
     G.View.StatusPanel2 = S.PlayerName + " has played " + S.Deck[K].FullName;
 }

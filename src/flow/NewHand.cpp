@@ -17,7 +17,6 @@ void ClearTable(Game& G) {
     S.SpadesBroken = false;
     S.Played = {};
     V.FramBids.Visible = false;
-    S.FirstCard = S.SecondCard = S.FourthCard = S.ThirdCard = 0;
     S.BidClicked = 0;
     S.FirstLeader = 0;
     S.Bidder = 0;
@@ -40,7 +39,6 @@ void ClearTable(Game& G) {
         S.BagPenalty[Seat] = false;
         S.HandScore[Seat] = 0;
         S.PlayedCard[Seat] = 0;
-        S.CardsLeft[Seat] = 0;
         S.TricksWon[Seat] = 0;
     }
     if (S.GameInProgress) return;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The pauses that pace the game, so a person can follow every step. Each step sets PauseMs for
-// its own pauses and returns it to BasePause afterwards.
+// The pauses that pace the game, so a person can follow every step. Each pause is named where it
+// is awaited; its length is one of these.
 
 #include "flow/Game.h"
 
@@ -15,19 +15,34 @@ inline constexpr int16_t Riffle = 500;          // while the riffle sounds
 inline constexpr int16_t BeforeDealExtra = 100; // added to BasePause before the first card flies
 inline constexpr int16_t DealtCard = 25;        // each of a dealt card's two waits
 inline constexpr int16_t BiddingExtra = 600;    // added to BasePause after every bid
-inline constexpr int16_t Trick = 500;           // from a trick's first computer card to its sweep
+inline constexpr int16_t Trick = 500;           // each computer card, then the trick's end and sweep
+
+inline int BeforeDeal(const GameState& S) {
+    return S.BasePause + BeforeDealExtra;
+}
+
+// After the human's box is refreshed and after a computer player's bid alike.
+inline int Bidding(const GameState& S) {
+    return S.BasePause + BiddingExtra;
+}
+
+// The human's card has never had a pause of its own: it has always waited as long as the step
+// before it left the game's pace. Leading, that step is the bidding or a sweep, both of which end
+// on BasePause; following, it is a computer player's card, which leaves the trick's pause.
+inline int LeftForHumanCard(const GameState& S, int Place) {
+    return Place == 1 ? S.BasePause : Trick;
+}
 } // namespace Pauses
 
-// Waits PauseMs milliseconds; no wait at all when PauseMs is 0 or less.
-inline auto Pause(Game& G) {
-    G.State.PauseStart = static_cast<int32_t>(G.Time.TickCount());
-    return G.Steps.Wait(static_cast<uint32_t>(G.State.PauseStart), G.State.PauseMs);
+// Waits Ms milliseconds from now; no wait at all when Ms is 0 or less.
+inline auto Pause(Game& G, int Ms) {
+    return G.Steps.Wait(G.Time.TickCount(), Ms);
 }
 
 // The sound of a card landing, then the same wait as Pause.
-inline auto DealSound(Game& G) {
+inline auto DealSound(Game& G, int Ms) {
     G.Sounds.PlayWave(Wave::CardDeal);
-    return Pause(G);
+    return Pause(G, Ms);
 }
 
 } // namespace tarnwick

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "flow/Sweep.h"
 
+#include "flow/CardPlaces.h"
 #include "flow/Pacing.h"
 #include "flow/Deal.h"
 
@@ -8,30 +9,15 @@
 
 namespace tarnwick {
 
-namespace {
-
-// The last card of a trick flies off towards the winner's side. It passes a first point on its
-// way (south 5520, 5400; west 3360, 3720; north 5520, 2040; east 8040, 3480) without a pause, so
-// only where it lands is ever seen.
-constexpr std::array<CardPlace, SeatCount> TowardsWinner = {{
-    {5640, 6960},
-    {1320, 3720},
-    {5520, 600},
-    {10080, 3360},
-}};
-constexpr CardPlace Gathered{5160, 3780};
-
-} // namespace
-
 Task<> JustMoveCardsOut(Game& G, uint8_t WinnerOfTrick) {
     GameState& S = G.State;
     DisplayModel& V = G.View;
-    const std::array<int16_t, SeatCount> Trick = {S.FirstCard, S.SecondCard, S.ThirdCard, S.FourthCard};
+    const std::array<int16_t, SeatCount> Trick = TrickInPlayOrder(S);
     auto Box = [&V](int16_t K) -> CardBox& { return V.Cds.at(static_cast<size_t>(K)); };
 
     for (int16_t K : Trick)
         Box(K).Picture = BackPicture;
-    co_await Pause(G);
+    co_await Pause(G, Pauses::Trick);
     for (int16_t K : Trick) {
         Box(K).Left = Gathered.Left;
         Box(K).Top = Gathered.Top;
@@ -43,11 +29,11 @@ Task<> JustMoveCardsOut(Game& G, uint8_t WinnerOfTrick) {
     for (size_t I = 0; I < 3; ++I)
         Box(Trick[I]).Visible = false;
 
-    CardBox& Last = Box(S.FourthCard);
+    CardBox& Last = Box(FourthCard(S));
     Last.Left = TowardsWinner.at(WinnerOfTrick).Left;
     Last.Top = TowardsWinner.at(WinnerOfTrick).Top;
-    V.BringToFrontOfAll(S.FourthCard);
-    co_await DealSound(G);
+    V.BringToFrontOfAll(FourthCard(S));
+    co_await DealSound(G, Pauses::Trick);
 
     V.Pile(WinnerOfTrick).at(static_cast<size_t>(S.TricksWon[WinnerOfTrick])).Visible = true;
     Last.Visible = false;
@@ -55,7 +41,6 @@ Task<> JustMoveCardsOut(Game& G, uint8_t WinnerOfTrick) {
         if (S.Deck[K].Holder == InNoHand) Box(static_cast<int16_t>(K)).Visible = false;
     for (uint8_t Seat : {West, North, Human, East})
         ShowHand(G, Seat);
-    S.PauseMs = S.BasePause;
 }
 
 } // namespace tarnwick

@@ -8,20 +8,12 @@
 #include "flow/Pacing.h"
 #include "flow/Deal.h"
 
-#include <algorithm>
 #include <array>
 #include <string>
 
 namespace tarnwick {
 
 namespace {
-
-constexpr std::array<CardPlace, SeatCount> PlacesOnTable = {{
-    {5040, 4920},
-    {3000, 3720},
-    {5040, 2880},
-    {7080, 3720},
-}};
 
 constexpr std::array<const char*, SeatCount> PlayedTexts = {"", "Rodrick played  ", "Desmond played  ",
                                                             "Beatrix played  "};
@@ -31,40 +23,38 @@ constexpr std::array<const char*, SeatCount> WonTexts = {
     "Desmond won the trick and now has tricks ", "Beatrix won the trick and now has tricks "};
 
 bool HandIsOver(const GameState& S) {
-    return std::all_of(S.CardsLeft.begin(), S.CardsLeft.end(), [](uint8_t Left) { return Left == 0; });
+    for (int K = 1; K <= CardCount; ++K)
+        if (S.Deck[K].Holder != InNoHand) return false;
+    return true;
 }
 
 } // namespace
 
 Task<> BotPlaysCard(Game& G, uint8_t BotSeat, int16_t BotCard, int Place) {
     GameState& S = G.State;
-    S.PauseMs = Pauses::Trick;
     MoveToTrick(S, BotSeat, BotCard, Place);
     CardBox& Box = G.View.Cds.at(static_cast<size_t>(BotCard));
     Box.Picture = BotCard;
-    Box.Left = PlacesOnTable[BotSeat].Left;
-    Box.Top = PlacesOnTable[BotSeat].Top;
+    Box.Left = PlaceOnTable(BotSeat).Left;
+    Box.Top = PlaceOnTable(BotSeat).Top;
     G.View.BringToFront(BotCard);
-    co_await DealSound(G);
+    co_await DealSound(G, Pauses::Trick);
     G.View.StatusPanel2 = PlayedTexts[BotSeat] + S.Deck[BotCard].FullName;
-}
-
-CardPlace PlaceOnTable(uint8_t Seat) {
-    return PlacesOnTable.at(Seat);
 }
 
 Task<bool> EndOfTrick(Game& G) {
     GameState& S = G.State;
     const uint8_t W = GetWinner(S);
     S.Played.Add({S.Leader, S.PlayedCard, W});
-    G.Events->TrickDone(S.Leader, {S.FirstCard, S.SecondCard, S.ThirdCard, S.FourthCard}, W);
-    S.Leader = W;
+    G.Events->TrickDone(S.Leader, TrickInPlayOrder(S), W);
     ++S.TricksWon[W];
     G.View.Lblmade[W].Caption = std::to_string(S.TricksWon[W]);
     const std::string Won = WonTexts[W] + std::to_string(S.TricksWon[W]);
     G.View.StatusPanel2 = W == Human ? S.PlayerName + Won : Won;
-    co_await Pause(G);
-    co_await JustMoveCardsOut(G, S.Leader);
+    co_await Pause(G, Pauses::Trick);
+    co_await JustMoveCardsOut(G, W);
+    // Only now the winner leads: till the trick is swept its order of play is read from its leader.
+    S.Leader = W;
     if (!HandIsOver(S)) co_return false;
     G.View.StatusPanel2 = "The hand is over";
     co_return true;

@@ -3,7 +3,7 @@
 // The thirteen tricks of a hand: whose turn it is, the computer players' cards put on the table,
 // the winner of each trick, and the end of the hand.
 
-#include "flow/Deal.h"
+#include "flow/CardPlaces.h"
 #include "flow/Game.h"
 #include "flow/Task.h"
 
@@ -14,9 +14,6 @@ Task<> PlayTricks(Game& G);
 
 // A computer player's chosen card goes face up to its place in the middle.
 Task<> BotPlaysCard(Game& G, uint8_t BotSeat, int16_t BotCard, int Place);
-
-// Where Seat's card lies in the middle of the table.
-CardPlace PlaceOnTable(uint8_t Seat);
 
 // Counts, announces and sweeps the finished trick; true when it was the hand's last.
 Task<bool> EndOfTrick(Game& G);

@@ -35,8 +35,9 @@ bool AnySpadePlayed(const GameState& S) {
     return false;
 }
 
+// The computer trusts only the cards gone this hand, not the flag as it was left.
 int16_t LeadLow(const GameState& S, uint8_t Seat) {
-    if (S.SpadesBroken) return LowestCard(S.Deck, Seat);
+    if (AnySpadePlayed(S)) return LowestCard(S.Deck, Seat);
     const int16_t Plain = LowestNonSpade(S.Deck, Seat);
     return Plain != 0 ? Plain : LowestCard(S.Deck, Seat);
 }
@@ -51,7 +52,7 @@ int16_t SecondTakesLead(const GameState& S, uint8_t Seat) {
             const int16_t Card = CardOf(Rank, S.SuitLed);
             if (SeatHolds(S.Deck, Seat, Card) && IsMasterCard(S.Deck, Card)) return Card;
         }
-    return LowestAbove(S.Deck, Seat, S.FirstCard);
+    return LowestAbove(S.Deck, Seat, FirstCard(S));
 }
 
 // A seat out of the suit led trumps low, or over a spade already on the table climbs just above it.
@@ -64,20 +65,14 @@ int16_t TrumpOver(const GameState& S, uint8_t Seat, int16_t Winning) {
 
 } // namespace
 
-int16_t BotLeads(GameState& S, uint8_t Seat) {
+int16_t BotLeads(const GameState& S, uint8_t Seat) {
     int16_t Card = LeadAce(S, Seat);
     if (Card == 0) Card = LeadMasterCard(S, Seat);
-    if (Card == 0) {
-        // The computer trusts only the cards gone this hand, not the flag as it was left.
-        S.SpadesBroken = AnySpadePlayed(S);
-        Card = LeadLow(S, Seat);
-    }
-    S.FirstCard = Card;
-    S.SuitLed = S.Deck[Card].Suit;
+    if (Card == 0) Card = LeadLow(S, Seat);
     return Card;
 }
 
-int16_t BotPlaysSecond(GameState& S, uint8_t Seat) {
+int16_t BotPlaysSecond(const GameState& S, uint8_t Seat) {
     int16_t Card = 0;
     if (HasSuitLed(S, Seat)) {
         Card = CanBeatLead(S, Seat) ? SecondTakesLead(S, Seat) : LowestOfSuit(S.Deck, Seat, S.SuitLed);
@@ -87,11 +82,10 @@ int16_t BotPlaysSecond(GameState& S, uint8_t Seat) {
         // Second place trumps at once with its lowest spade, spades broken or not.
         Card = LowestOfSuit(S.Deck, Seat, Spades);
     }
-    S.SecondCard = Card;
     return Card;
 }
 
-int16_t BotPlaysThird(GameState& S, uint8_t Seat) {
+int16_t BotPlaysThird(const GameState& S, uint8_t Seat) {
     const int16_t Winning = WinningCardSoFar(S, 3);
     int16_t Card = 0;
     if (HasSuitLed(S, Seat)) {
@@ -103,11 +97,10 @@ int16_t BotPlaysThird(GameState& S, uint8_t Seat) {
         // Third place throws off by suit, not by value: its lowest Diamond before a lower Club.
         if (Card == 0) Card = FirstInDeckOrder(S.Deck, Seat);
     }
-    S.ThirdCard = Card;
     return Card;
 }
 
-int16_t BotPlaysFourth(GameState& S, uint8_t Seat) {
+int16_t BotPlaysFourth(const GameState& S, uint8_t Seat) {
     const int16_t Winning = WinningCardSoFar(S, 4);
     int16_t Card = 0;
     if (HasSuitLed(S, Seat)) {
@@ -118,11 +111,10 @@ int16_t BotPlaysFourth(GameState& S, uint8_t Seat) {
         // With nothing that wins, even a low spade may go, since the discard is by value alone.
         if (Card == 0) Card = LowestCard(S.Deck, Seat);
     }
-    S.FourthCard = Card;
     return Card;
 }
 
-int16_t BotPlaysPlace(GameState& S, uint8_t Seat, int Place) {
+int16_t BotPlaysPlace(const GameState& S, uint8_t Seat, int Place) {
     switch (Place) {
     case 1:
         return BotLeads(S, Seat);

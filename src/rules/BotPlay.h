@@ -4,10 +4,10 @@
 // the same card every time in the same situation, looking only at their own hand, the cards on the
 // table, the suit led and which cards have gone this hand; bids, tricks and scores never enter it.
 //
-// Each routine only chooses: it records the card in its place of the trick and returns it, and the
-// caller puts it on the table (Holder, Played and CardsLeft are the caller's). The seat must hold at
-// least one card, and for the second to fourth places the cards already on the table and the suit
-// led must be set and marked played.
+// Each routine only chooses, from a state it cannot change, and returns the card; the flow puts it
+// on the table (MoveToTrick: its place in the trick, the suit led, spades broken). The seat must
+// hold at least one card, and for the second to fourth places the cards already on the table and
+// the suit led must be set and marked played.
 
 #include "rules/GameState.h"
 
@@ -15,13 +15,13 @@
 
 namespace tarnwick {
 
-// Sets FirstCard and SuitLed, and works out afresh whether spades are broken.
-int16_t BotLeads(GameState& S, uint8_t Seat);
-int16_t BotPlaysSecond(GameState& S, uint8_t Seat);
-int16_t BotPlaysThird(GameState& S, uint8_t Seat);
-int16_t BotPlaysFourth(GameState& S, uint8_t Seat);
+// Whether spades are broken the lead works out afresh from the cards gone this hand.
+int16_t BotLeads(const GameState& S, uint8_t Seat);
+int16_t BotPlaysSecond(const GameState& S, uint8_t Seat);
+int16_t BotPlaysThird(const GameState& S, uint8_t Seat);
+int16_t BotPlaysFourth(const GameState& S, uint8_t Seat);
 
 // The choice for Place in the trick: 1 leads, 2 to 4 follow.
-int16_t BotPlaysPlace(GameState& S, uint8_t Seat, int Place);
+int16_t BotPlaysPlace(const GameState& S, uint8_t Seat, int Place);
 
 } // namespace tarnwick

@@ -36,7 +36,6 @@ struct GameState {
     // Kept for one hand.
     BySeat<int16_t> Bids{};
     BySeat<int16_t> TricksWon{};
-    BySeat<uint8_t> CardsLeft{};
     BySeat<int16_t> HandScore{};
     BySeat<bool> BagPenalty{};
     uint8_t FirstLeader = 0;
@@ -44,13 +43,11 @@ struct GameState {
     bool SpadesBroken = false;
     TricksPlayed Played;
 
-    // Kept for one trick.
+    // Kept for one trick. The trick is kept by seat alone: its order of play is read from the
+    // Leader (FirstCard .. FourthCard below). A seat that has not played to it yet still has its
+    // card of the trick before there.
     uint8_t Leader = 0;
     uint8_t SuitLed = 0;
-    int16_t FirstCard = 0;
-    int16_t SecondCard = 0;
-    int16_t ThirdCard = 0;
-    int16_t FourthCard = 0;
     BySeat<int16_t> PlayedCard{};
 
     // Waiting for the human and for the message box.
@@ -59,10 +56,35 @@ struct GameState {
     int16_t CardClicked = 0;
     bool CardClickLock = false;
     int16_t MsgAnswer = 0;
-
-    // Pacing.
-    int16_t PauseMs = 0;
-    int32_t PauseStart = 0;
 };
+
+// The card played in Place (1 leads .. 4 last) of the trick led by Leader.
+inline int16_t CardInPlace(const GameState& S, int Place) {
+    return S.PlayedCard[static_cast<size_t>((S.Leader + Place - 1) % SeatCount)];
+}
+inline int16_t FirstCard(const GameState& S) {
+    return CardInPlace(S, 1);
+}
+inline int16_t SecondCard(const GameState& S) {
+    return CardInPlace(S, 2);
+}
+inline int16_t ThirdCard(const GameState& S) {
+    return CardInPlace(S, 3);
+}
+inline int16_t FourthCard(const GameState& S) {
+    return CardInPlace(S, 4);
+}
+// The trick in the order it was played.
+inline std::array<int16_t, SeatCount> TrickInPlayOrder(const GameState& S) {
+    return {FirstCard(S), SecondCard(S), ThirdCard(S), FourthCard(S)};
+}
+
+// The cards Seat holds, as the deck tells.
+inline uint8_t CardsLeft(const GameState& S, uint8_t Seat) {
+    uint8_t Left = 0;
+    for (int K = 1; K <= CardCount; ++K)
+        Left += S.Deck[K].Holder == Seat;
+    return Left;
+}
 
 } // namespace tarnwick

@@ -9,7 +9,8 @@
 namespace tarnwick {
 
 // The human's place in the trick now, 1 (the human leads) to 4, told from the cards left in each
-// hand: every seat that has played to the trick holds one card fewer than the human.
+// hand: every seat that has played to the trick holds one card fewer than the human. Meant for the
+// play of a hand, once all its cards are dealt.
 int HumanPlaceInTrick(const GameState& S);
 
 // Follow suit when able; no spade lead before spades are broken unless the hand holds only spades.

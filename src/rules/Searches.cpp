@@ -79,13 +79,14 @@ bool IsMasterCard(const DeckOfCards& Deck, int16_t CardNo) {
 
 bool CanBeatLead(const GameState& S, uint8_t Seat) {
     if (!HasSuitLed(S, Seat)) return HasSpade(S.Deck, Seat);
-    if (S.Deck[S.FirstCard].Value == Ace) return false;
-    return HoldsHigherOfSuit(S.Deck, Seat, S.SuitLed, S.Deck[S.FirstCard].Value);
+    const int16_t Led = FirstCard(S);
+    if (S.Deck[Led].Value == Ace) return false;
+    return HoldsHigherOfSuit(S.Deck, Seat, S.SuitLed, S.Deck[Led].Value);
 }
 
 int16_t WinningCardSoFar(const GameState& S, uint8_t Position) {
     if (Position != 3 && Position != 4) return 0;
-    const int16_t OnTable[] = {S.FirstCard, S.SecondCard, S.ThirdCard};
+    const int16_t OnTable[] = {FirstCard(S), SecondCard(S), ThirdCard(S)};
     const int Count = Position - 1;
 
     int16_t BestSpade = 0;

@@ -4,23 +4,8 @@
 namespace tarnwick {
 
 void MoveToTrick(GameState& S, uint8_t Seat, int16_t CardNo, int Place) {
-    switch (Place) {
-    case 1:
-        S.FirstCard = CardNo;
-        S.SuitLed = S.Deck[CardNo].Suit;
-        break;
-    case 2:
-        S.SecondCard = CardNo;
-        break;
-    case 3:
-        S.ThirdCard = CardNo;
-        break;
-    default:
-        S.FourthCard = CardNo;
-        break;
-    }
+    if (Place == 1) S.SuitLed = S.Deck[CardNo].Suit;
     S.PlayedCard[Seat] = CardNo;
-    --S.CardsLeft[Seat];
     S.Deck[CardNo].Holder = InNoHand;
     S.Deck[CardNo].Played = true;
     if (IsSpade(CardNo)) S.SpadesBroken = true;

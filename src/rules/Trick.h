@@ -9,9 +9,8 @@
 namespace tarnwick {
 
 // The chosen card CardNo leaves Seat's hand for place Place of the trick (1 leads .. 4 last): it
-// becomes the trick's card of that place (a lead sets the suit led too) and the seat's played card,
-// the seat holds one card fewer, the card counts as played, and a spade breaks spades. Only the
-// state: the card's picture, sound and pauses are the caller's.
+// becomes the seat's played card (a lead sets the suit led too), the card counts as played, and a
+// spade breaks spades. Only the state: the card's picture, sound and pauses are the caller's.
 void MoveToTrick(GameState& S, uint8_t Seat, int16_t CardNo, int Place);
 
 // The highest spade wins, else the highest card of the suit led.

@@ -31,8 +31,9 @@ inline std::vector<int16_t> Cards(std::string_view Names) {
     return Result;
 }
 
-// Desmond holds Hand, the Gone cards have been played (the trick's cards too), and East holds
-// everything else, so a search that strays outside Desmond's hand finds East's cards.
+// Desmond holds Hand, the Gone cards have been played (the trick's cards too, played by the seats
+// before Desmond's), and East holds everything else, so a search that strays outside Desmond's hand
+// finds East's cards.
 inline GameState TableFor(std::string_view Hand, std::string_view Gone = "", std::string_view Trick = "") {
     GameState S;
     InitDeck(S.Deck);
@@ -46,9 +47,9 @@ inline GameState TableFor(std::string_view Hand, std::string_view Gone = "", std
             S.Deck[Card].Holder = InNoHand;
             S.Deck[Card].Played = true;
         }
-    int16_t* Places[] = {&S.FirstCard, &S.SecondCard, &S.ThirdCard};
+    S.Leader = static_cast<uint8_t>((Me + SeatCount - OnTable.size()) % SeatCount);
     for (size_t I = 0; I < OnTable.size(); ++I)
-        *Places[I] = OnTable[I];
+        S.PlayedCard[(S.Leader + I) % SeatCount] = OnTable[I];
     if (!OnTable.empty()) S.SuitLed = S.Deck[OnTable[0]].Suit;
     return S;
 }

@@ -71,8 +71,7 @@ private:
 };
 
 Task<> PauseThenNote(Game& G, const VirtualClock& Time, int16_t Ms, std::vector<uint64_t>& Ends) {
-    G.State.PauseMs = Ms;
-    co_await Pause(G);
+    co_await Pause(G, Ms);
     Ends.push_back(Time.Elapsed());
 }
 

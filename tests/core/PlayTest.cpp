@@ -57,21 +57,21 @@ TEST_F(HandUnderWay, OnlyALegalCardOfTheHumanInTurnIsTaken) {
         T.Clock.Advance(Ms);
     }
     EXPECT_EQ(S.Deck[*Same].Holder, Human);
-    EXPECT_EQ(S.CardsLeft[Human], 12);
+    EXPECT_EQ(CardsLeft(S, Human), 12);
 }
 
 TEST_F(HandUnderWay, NewGameQuestionHoldsTheTrickUntilAnswered) {
     Click(T.G, {Element::Card, FirstLegal(S)});
     T.Clock.Advance(900);
-    const BySeat<uint8_t> Left = S.CardsLeft;
+    const BySeat<int16_t> Played = S.PlayedCard;
     Click(T.G, {Element::NewGame});
     ASSERT_TRUE(V.MessageBox.Visible);
     T.Clock.Advance(5000);
-    EXPECT_EQ(S.CardsLeft, Left);
+    EXPECT_EQ(S.PlayedCard, Played);
     Click(T.G, {Element::MessageButton, 1});
     EXPECT_TRUE(S.GameInProgress);
     // The pause that ran out meanwhile ends at once: the next computer card is on the table.
-    EXPECT_NE(S.CardsLeft, Left);
+    EXPECT_NE(S.PlayedCard, Played);
 }
 
 // While the game stands still behind a modal window, a click on a card, a bid or Continue is not
@@ -106,24 +106,33 @@ TEST(HumanClicks, NoneIsTakenWhileTheGameIsHeld) {
 }
 
 // The lead sets the suit led; a spade that follows breaks spades; each card leaves its hand for
-// its own place in the trick and counts as played.
+// its own place in the trick and counts as played. The places are read from the leader, whoever
+// that is; the seats yet to play still show their cards of the trick before.
 TEST(MoveToTrick, TakesTheCardFromItsHandIntoItsPlace) {
     GameState S;
     InitDeck(S.Deck);
-    GiveCards(S, {Cards("5H 9H"), Cards("2S 3C")});
-    S.CardsLeft = {2, 2, 0, 0};
-    MoveToTrick(S, Human, Named("5H"), 1);
-    EXPECT_EQ(S.FirstCard, Named("5H"));
+    GiveCards(S, {Cards("3D"), Cards("2S 3C"), Cards("8D"), Cards("5H 9H")});
+    S.PlayedCard = {Named("AD"), Named("KD"), Named("QD"), Named("JD")};
+    S.Leader = East;
+    MoveToTrick(S, East, Named("5H"), 1);
+    EXPECT_EQ(FirstCard(S), Named("5H"));
+    EXPECT_EQ(SecondCard(S), Named("AD"));
     EXPECT_EQ(S.SuitLed, Hearts);
     EXPECT_FALSE(S.SpadesBroken);
-    MoveToTrick(S, West, Named("2S"), 2);
-    EXPECT_EQ(S.SecondCard, Named("2S"));
+    MoveToTrick(S, Human, Named("3D"), 2);
+    MoveToTrick(S, West, Named("2S"), 3);
+    EXPECT_EQ(ThirdCard(S), Named("2S"));
+    EXPECT_EQ(FourthCard(S), Named("QD"));
     EXPECT_EQ(S.SuitLed, Hearts);
     EXPECT_TRUE(S.SpadesBroken);
-    EXPECT_EQ(CardsOf(S, Human), std::vector<int>{Named("9H")});
+    EXPECT_EQ(CardsOf(S, East), std::vector<int>{Named("9H")});
     EXPECT_EQ(CardsOf(S, West), std::vector<int>{Named("3C")});
-    EXPECT_EQ(S.CardsLeft, (BySeat<uint8_t>{1, 1, 0, 0}));
-    EXPECT_EQ(S.PlayedCard, (BySeat<int16_t>{Named("5H"), Named("2S"), 0, 0}));
+    const BySeat<uint8_t> Left = {CardsLeft(S, Human), CardsLeft(S, West), CardsLeft(S, North),
+                                  CardsLeft(S, East)};
+    EXPECT_EQ(Left, (BySeat<uint8_t>{0, 1, 1, 1}));
+    EXPECT_EQ(TrickInPlayOrder(S), (std::array<int16_t, 4>{Named("5H"), Named("3D"), Named("2S"), Named("QD")}));
+    MoveToTrick(S, North, Named("8D"), 4);
+    EXPECT_EQ(S.PlayedCard, (BySeat<int16_t>{Named("3D"), Named("2S"), Named("8D"), Named("5H")}));
     EXPECT_TRUE(S.Deck[Named("5H")].Played && S.Deck[Named("2S")].Played);
     EXPECT_EQ(S.Deck[Named("5H")].Holder, InNoHand);
 }
@@ -136,7 +145,13 @@ TEST(HumanPlaceInTrick, CountsTheSeatsThatHavePlayed) {
     } Cases[] = {{{13, 13, 13, 13}, 1}, {{13, 13, 13, 12}, 2}, {{9, 9, 8, 8}, 3}, {{1, 0, 0, 0}, 4}};
     for (const auto& C : Cases) {
         GameState S;
-        S.CardsLeft = C.Left;
+        InitDeck(S.Deck);
+        std::vector<std::vector<int16_t>> Hands(SeatCount);
+        int16_t Next = 1;
+        for (size_t Seat = 0; Seat < SeatCount; ++Seat)
+            for (int N = 0; N < C.Left[Seat]; ++N)
+                Hands[Seat].push_back(Next++);
+        GiveCards(S, Hands);
         EXPECT_EQ(HumanPlaceInTrick(S), C.Place) << C.Place;
     }
 }
@@ -161,7 +176,10 @@ TEST(IsLegalForHuman, FollowSuitAndNoSpadeLeadBeforeSpadesAreBroken) {
         GiveCards(S, {Cards(C.Hand)});
         S.SpadesBroken = C.Broken;
         const bool Leading = *C.Led == '\0';
-        if (!Leading) S.FirstCard = Named(C.Led);
+        if (!Leading) {
+            S.Leader = West;
+            S.PlayedCard[West] = Named(C.Led);
+        }
         EXPECT_EQ(IsLegalForHuman(S, Named(C.Card), Leading), C.Legal)
             << C.Hand << "/" << C.Led << "/" << C.Card;
     }

@@ -225,12 +225,7 @@ TEST(Hint, MarksTheComputersBidAndCardWithoutBiddingOrPlaying) {
     PlayScripted(T, [&G] { return G.Steps.AwaitingHuman(HumanWait::Card); });
     const std::optional<Clickable> Card = HintFor(G);
     ASSERT_TRUE(Card);
-    const std::array<int16_t, 4> Trick = {G.State.FirstCard, G.State.SecondCard, G.State.ThirdCard, G.State.FourthCard};
-    const bool Broken = G.State.SpadesBroken;
     ASSERT_TRUE(GiveHint(G));
-    EXPECT_EQ((std::array<int16_t, 4>{G.State.FirstCard, G.State.SecondCard, G.State.ThirdCard, G.State.FourthCard}),
-              Trick);
-    EXPECT_EQ(G.State.SpadesBroken, Broken);
     EXPECT_EQ(G.View.Hint.Said, "Hint: play the " + SpokenName(G.State.Deck[Card->Index]));
     T.Clock.RunUntilIdle();
     EXPECT_EQ(G.State.Deck[Card->Index].Holder, Human) << "the hint played by itself";

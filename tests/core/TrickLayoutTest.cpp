@@ -61,7 +61,7 @@ TEST(TrickLayout, AComputerPlayersCardLandsFaceUpInFrontAndIsNamed) {
         const int16_t K = Named(P.Card);
         GiveCards(T.G.State, {{}, {}, {}, {}});
         T.G.State.Deck[K].Holder = P.Seat;
-        T.G.State.CardsLeft[P.Seat] = 1;
+        T.G.State.Leader = P.Seat;
         T.G.Steps.Run(BotPlaysCard(T.G, P.Seat, K, 1));
         const CardBox& Box = T.G.View.Cds[static_cast<size_t>(K)];
         EXPECT_TRUE(At(Box, PlayedAt[P.Seat]));

@@ -198,7 +198,7 @@ private slots:
                 20000));
             const std::vector<QWidget*> Hand = SouthHand();
             QCOMPARE(static_cast<int>(Hand.size()), 13 - Played);
-            const bool Leading = S.CardsLeft[East] == S.CardsLeft[Human];
+            const bool Leading = CardsLeft(S, East) == CardsLeft(S, Human);
             size_t Pick = 0;
             int K = 0;
             for (; Pick < Hand.size(); ++Pick) {

@@ -3,6 +3,7 @@
 // a first hand started with F2 up to the human's bid.
 
 #include "TableUnderTest.h"
+#include "flow/Pacing.h"
 #include "flow/Sweep.h"
 #include "gui/TableWidgets.h"
 
@@ -99,20 +100,23 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(StartedUp(), 5000);
         Game& G = Table->GameAtTable();
         GameState& S = G.State;
-        S.FirstCard = 1;
-        S.SecondCard = 2;
-        S.ThirdCard = 3;
-        S.FourthCard = 4;
+        S.Leader = Human;
+        S.PlayedCard = {1, 2, 3, 4};
         S.TricksWon[East] = 1;
-        // Long enough pauses that the card is seen where it lands before it goes.
-        S.PauseMs = 1500;
+        // The sweep is held at each of its pauses, so the card is seen where it lands before it goes.
         G.Steps.Run(JustMoveCardsOut(G, East));
+        G.Steps.Hold();
+        QTest::qWait(Pauses::Trick + 200);
+        G.Steps.Release();
+        G.Steps.Hold();
         QWidget* Swept = Find("Cds4");
         const QPoint Landed(Px(10080), Px(3360));
-        QTRY_VERIFY_WITH_TIMEOUT(Swept->isVisible() && Swept->pos() == Landed, 5000);
+        QVERIFY(Swept->isVisible());
+        QCOMPARE(Swept->pos(), Landed);
         QCOMPARE(Find("Table")->childAt(QPoint(Px(10800), Px(3500))), Swept);
 
         G.Steps.Abandon();
+        G.Steps.Release();
         QVERIFY(!G.View.FramMoney.Visible);
         Find<QAction>("mnuFunmun")->trigger();
         // The statistics open over the pack.

@@ -95,10 +95,10 @@ struct Table {
         Click(G, {Element::Target100});
     }
 
-    bool TimedPause(int16_t Ms) const { return !Clock.Inner.Idle() && G.State.PauseMs == Ms; }
+    bool TimedPause(int Ms) const { return !Clock.Inner.Idle() && G.Steps.PauseLength() == Ms; }
     bool FirstCardShows(int16_t Picture) const {
-        return G.State.FirstCard != 0 &&
-               G.View.Cds.at(static_cast<size_t>(G.State.FirstCard)).Picture == Picture;
+        const int16_t Led = FirstCard(G.State);
+        return Led != 0 && G.View.Cds.at(static_cast<size_t>(Led)).Picture == Picture;
     }
 
     bool At(Wait K) const {
@@ -109,18 +109,18 @@ struct Table {
             Dealt += S.Deck[Card].Holder < SeatCount;
         switch (K) {
         case Wait::Riffle: // as long as a trick's pause, but before any card is dealt or played
-            return TimedPause(Pauses::Riffle) && S.FirstCard == 0 && Dealt == 0;
+            return TimedPause(Pauses::Riffle) && FirstCard(S) == 0 && Dealt == 0;
         case Wait::Deal:
             return TimedPause(Pauses::DealtCard) && Dealt > 0;
         case Wait::BidPanel:
             return V.FramBids.Visible;
         case Wait::BiddingPause:
-            return TimedPause(static_cast<int16_t>(S.BasePause + Pauses::BiddingExtra)) &&
+            return TimedPause(Pauses::Bidding(S)) &&
                    !V.FramBids.Visible;
         case Wait::HumanCard:
             return G.Steps.AwaitingHuman(HumanWait::Card) && S.GameInProgress && !S.CardClickLock;
         case Wait::TrickPause:
-            return TimedPause(Pauses::Trick) && FirstCardShows(S.FirstCard);
+            return TimedPause(Pauses::Trick) && FirstCardShows(FirstCard(S));
         case Wait::Sweep:
             return TimedPause(Pauses::Trick) && FirstCardShows(BackPicture);
         case Wait::Results:

@@ -31,8 +31,7 @@ public:
         if (G.Steps.AwaitingHuman(HumanWait::Card) && S.GameInProgress && !S.CardClickLock && !G.Steps.Held()) {
             const int Place = HumanPlaceInTrick(S);
             ++Cards.at(static_cast<size_t>(Place));
-            GameState Copy = S;
-            const int16_t Chosen = SouthSeat::ChooseCardInPlace(Copy);
+            const int16_t Chosen = SouthSeat::ChooseCard(S);
             if (!Hint || *Hint != Clickable{Element::Card, Chosen}) ++Wrong;
             if (!IsLegalForHuman(S, Chosen, Place == 1)) ++Illegal;
             return;

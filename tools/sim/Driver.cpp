@@ -70,9 +70,8 @@ bool Driver::Answer() {
         return true;
     }
     if (G.Steps.AwaitingHuman(HumanWait::Card) && S.GameInProgress && !S.CardClickLock) {
-        if (South.Play(G, Checks != nullptr)) return true;
-        return Stop("game " + std::to_string(GameNo) + ": " +
-                    (South.Trouble().empty() ? "no card of south's was taken" : South.Trouble()));
+        if (South.Play(G)) return true;
+        return Stop("game " + std::to_string(GameNo) + ": no card of south's was taken");
     }
     return false;
 }

@@ -236,8 +236,6 @@ void Invariants::CheckHands(const GameState& S) {
         auto Who = [Seat] { return "seat " + to_string(Seat); };
         if (Now == Phase::Dealing) {
             if (Held[Seat] != Hands[Seat]) return Fail(Who() + " does not hold the cards it was dealt");
-            if (DealtCount == CardCount && CountCards(Held[Seat]) != S.CardsLeft[Seat])
-                return Fail(Who() + " was dealt 13 cards, counted " + to_string(S.CardsLeft[Seat]));
             continue;
         }
         if (Now != Phase::Playing) {
@@ -250,9 +248,6 @@ void Invariants::CheckHands(const GameState& S) {
         const CardSet Gone = Hands[Seat] & ~Held[Seat];
         if (CountCards(Gone) > 1 || (Gone != 0 && Gone != CardBit(S.PlayedCard[Seat])))
             return Fail(Who() + " is missing cards it has not played");
-        if (CountCards(Held[Seat]) != S.CardsLeft[Seat])
-            return Fail(Who() + " holds " + to_string(CountCards(Held[Seat])) + " cards, counted " +
-                        to_string(S.CardsLeft[Seat]));
     }
 }
 
@@ -273,7 +268,7 @@ void Invariants::AtWait(const Game& G) {
         return Fail("the panel shown is not the one the game waits for");
     if (V.FramBids.Visible && (Now != Phase::Dealing || DealtCount != CardCount))
         return Fail("the bid panel is up before the deal is complete");
-    if (HumanToPlay && (Now != Phase::Playing || S.CardsLeft[Human] == 0))
+    if (HumanToPlay && (Now != Phase::Playing || CardsLeft(S, Human) == 0))
         return Fail("the human is asked for a card with none to play");
     if (V.FramResults.Visible && Now != Phase::Scored) return Fail("results are shown for a hand not scored");
 }

@@ -15,37 +15,6 @@ bool Taken(const GameState& S, int16_t Card) {
     return S.CardClickLock && S.CardClicked == Card;
 }
 
-// What the computer's rules may write as they choose.
-struct TrickFields {
-    int16_t First, Second, Third, Fourth;
-    uint8_t SuitLed;
-    bool SpadesBroken;
-    bool operator==(const TrickFields&) const = default;
-};
-
-TrickFields TrickOf(const GameState& S) {
-    return {S.FirstCard, S.SecondCard, S.ThirdCard, S.FourthCard, S.SuitLed, S.SpadesBroken};
-}
-
-void PutBack(GameState& S, const TrickFields& T) {
-    S.FirstCard = T.First;
-    S.SecondCard = T.Second;
-    S.ThirdCard = T.Third;
-    S.FourthCard = T.Fourth;
-    S.SuitLed = T.SuitLed;
-    S.SpadesBroken = T.SpadesBroken;
-}
-
-// Everything of the state but the card names, to see whether a choice left the table as it was.
-bool SameTable(const GameState& A, const GameState& B) {
-    for (int K = 1; K <= CardCount; ++K)
-        if (A.Deck[K].Holder != B.Deck[K].Holder || A.Deck[K].Played != B.Deck[K].Played) return false;
-    return TrickOf(A) == TrickOf(B) && A.PlayedCard == B.PlayedCard && A.CardsLeft == B.CardsLeft &&
-           A.Leader == B.Leader && A.Bids == B.Bids && A.TricksWon == B.TricksWon && A.Score == B.Score &&
-           A.Bags == B.Bags && A.CardClicked == B.CardClicked && A.CardClickLock == B.CardClickLock &&
-           A.PauseMs == B.PauseMs;
-}
-
 } // namespace
 
 int16_t SouthSeat::ChooseBid(const GameState& S) {
@@ -59,37 +28,16 @@ int16_t SouthSeat::FirstLegalCard(const GameState& S) {
     return 0;
 }
 
-int16_t SouthSeat::ChooseCardInPlace(GameState& S) {
-    const TrickFields Before = TrickOf(S);
-    const int16_t Card = BotPlaysPlace(S, Human, HumanPlaceInTrick(S));
-    PutBack(S, Before);
-    return Card;
+int16_t SouthSeat::ChooseCard(const GameState& S) {
+    return BotPlaysPlace(S, Human, HumanPlaceInTrick(S));
 }
 
 void SouthSeat::Bid(Game& G) const {
     Click(G, {Element::BidNumber, ChooseBid(G.State)});
 }
 
-bool SouthSeat::Play(Game& G, bool Verify) {
-    int16_t Choice = 0;
-    if (Verify) {
-        // The copy is taken first; the table itself must come back to match it.
-        Scratch = G.State;
-        Choice = ChooseCardInPlace(G.State);
-        if (!SameTable(Scratch, G.State)) {
-            Problem = "choosing south's card changed the table beyond the trick";
-            return false;
-        }
-        const int16_t OnACopy = BotPlaysPlace(Scratch, Human, HumanPlaceInTrick(Scratch));
-        if (OnACopy != Choice) {
-            Problem = "the computer chooses card " + std::to_string(OnACopy) +
-                      " for south on a copy of the table, card " + std::to_string(Choice) +
-                      " on the table itself";
-            return false;
-        }
-    } else {
-        Choice = ChooseCardInPlace(G.State);
-    }
+bool SouthSeat::Play(Game& G) {
+    const int16_t Choice = ChooseCard(G.State);
     Click(G, {Element::Card, Choice});
     if (Taken(G.State, Choice)) return true;
     ++FallbackCount;
