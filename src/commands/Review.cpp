@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commands/Review.h"
 
-#include "flow/Tricks.h"
+#include "flow/CardPlaces.h"
 
 #include <algorithm>
 

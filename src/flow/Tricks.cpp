@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "flow/Tricks.h"
 
+#include "flow/CardPlaces.h"
 #include "rules/BotPlay.h"
 #include "flow/HumanPlay.h"
 #include "flow/Sweep.h"

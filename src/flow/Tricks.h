@@ -3,7 +3,6 @@
 // The thirteen tricks of a hand: whose turn it is, the computer players' cards put on the table,
 // the winner of each trick, and the end of the hand.
 
-#include "flow/CardPlaces.h"
 #include "flow/Game.h"
 #include "flow/Task.h"
 
