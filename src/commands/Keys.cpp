@@ -77,6 +77,10 @@ std::optional<Clickable> Focused(const Game& G, KeyPlace Place) {
 
 bool Takes(Key K) { return K == Key::Return || K == Key::Space; }
 
+// A key that clicks is taken unless the click had nothing to do; a card refused by the rules
+// was still heard, and says so.
+bool Heard(ClickResult R) { return R != ClickResult::Ignored; }
+
 bool IsDigit(Key K) { return K >= Key::Digit0 && K <= Key::Digit9; }
 
 // Moves over the list of what a place holds; Tab and Shift+Tab go round, the others stop at the ends.
@@ -121,8 +125,7 @@ int BidForDigit(int Now, Key K) {
 // go where they say at once.
 bool PressInHand(Game& G, Key K, bool WasShown) {
     if (Takes(K)) {
-        if (WasShown) Click(G, {Element::Card, G.Focus.Card});
-        return true;
+        return !WasShown || Heard(Click(G, {Element::Card, G.Focus.Card}));
     }
     const Key Along = K == Key::Tab ? Key::Right : K == Key::BackTab ? Key::Left : K;
     const std::optional<int16_t> To = Step(HumanCards(G.State), G.Focus.Card, Along);
@@ -134,8 +137,7 @@ bool PressInHand(Game& G, Key K, bool WasShown) {
 bool PressInBids(Game& G, Key K, bool WasShown) {
     int& Bid = G.Focus.Bid;
     if (Takes(K)) {
-        if (WasShown) Click(G, {Element::BidNumber, Bid});
-        return true;
+        return !WasShown || Heard(Click(G, {Element::BidNumber, Bid}));
     }
     if (IsDigit(K) || K == Key::N) {
         Bid = BidForDigit(WasShown ? Bid : -1, K);
@@ -153,14 +155,8 @@ bool PressInBids(Game& G, Key K, bool WasShown) {
 
 bool PressInMessageBox(Game& G, Key K) {
     const std::vector<int> Shown = ShownButtons(G.View.MessageBox);
-    if (Takes(K)) {
-        Click(G, {Element::MessageButton, G.Focus.Button});
-        return true;
-    }
-    if (K == Key::Escape) {
-        if (!Shown.empty()) Click(G, {Element::MessageButton, Shown.back()});
-        return true;
-    }
+    if (Takes(K)) return Heard(Click(G, {Element::MessageButton, G.Focus.Button}));
+    if (K == Key::Escape) return !Shown.empty() && Heard(Click(G, {Element::MessageButton, Shown.back()}));
     const std::optional<int> To = Step(Shown, G.Focus.Button, K);
     if (!To) return false;
     G.Focus.Button = *To;
@@ -209,12 +205,11 @@ bool PressKey(Game& G, Key Pressed) {
         Taken = PressInMessageBox(G, Pressed);
         break;
     case KeyPlace::Statistics:
-        Taken = Pressed == Key::Return || Pressed == Key::Escape;
-        if (Taken) Click(G, {Element::CloseStatistics});
+        Taken =
+            (Pressed == Key::Return || Pressed == Key::Escape) && Heard(Click(G, {Element::CloseStatistics}));
         break;
     case KeyPlace::Results:
-        Taken = Takes(Pressed);
-        if (Taken) Click(G, {Element::Continue});
+        Taken = Takes(Pressed) && Heard(Click(G, {Element::Continue}));
         break;
     case KeyPlace::Bids:
         Taken = PressInBids(G, Pressed, WasShown);

@@ -66,8 +66,9 @@ public:
     }
 
     // The human has answered: the waiting coroutine goes on at the next turn of the event loop,
-    // after the click that answered has been fully handled.
-    void WakeHuman(HumanWait With);
+    // after the click that answered has been fully handled. False when nothing waits for this
+    // kind of answer, or the answer is already on its way.
+    bool WakeHuman(HumanWait With);
 
     // While a modal question is open the flow stands still; a pause that ran out meanwhile ends
     // as soon as it is released.
