@@ -17,7 +17,7 @@ Question SeeYou(const Game& G, const char* Text, const char* Proceed, const char
 }
 
 ClickResult ChangeTarget(Game& G, int16_t Target) {
-    if (!G.View.MnuOptionsEnabled) return ClickResult::Ignored;
+    if (G.MenusRest) return ClickResult::Ignored;
     G.State.TargetScore = Target;
     G.View.LblToWin.Caption = std::to_string(Target);
     ShowScores(G);
@@ -28,7 +28,7 @@ ClickResult ChangeTarget(Game& G, int16_t Target) {
 
 ClickResult MnuNew_Click(Game& G) {
     // The Game menu rests while the cards are dealt.
-    if (!G.View.MnuGameEnabled) return ClickResult::Ignored;
+    if (G.MenusRest) return ClickResult::Ignored;
     if (!G.State.GameInProgress) {
         StartNewGame(G);
         return ClickResult::Taken;
@@ -43,7 +43,7 @@ ClickResult MnuNew_Click(Game& G) {
 }
 
 ClickResult MnuExit_Click(Game& G) {
-    if (!G.View.MnuGameEnabled) return ClickResult::Ignored;
+    if (G.MenusRest) return ClickResult::Ignored;
     const Question Leave =
         G.State.GameInProgress
             ? SeeYou(G,

@@ -24,12 +24,14 @@ void NameTyped(Game& Asker, const Answer& Given) {
 } // namespace
 
 ClickResult mnuFunmun_Click(Game& G) {
+    G.StatisticsOpen = true;
     G.View.FramMoney.Visible = true;
-    ++G.View.FramMoney.Raised;
+    G.View.FramMoney.Raised = ++G.StatisticsRaised;
     return ClickResult::Taken;
 }
 
 ClickResult Command1_Click(Game& G) {
+    G.StatisticsOpen = false;
     G.View.FramMoney.Visible = false;
     return ClickResult::Taken;
 }

@@ -28,28 +28,29 @@ ClickResult Cds_Click(Game& G, int CardNo) {
 
 ClickResult LblBids_Click(Game& G, int Index) {
     // A click made while the game stands still behind a modal window is not taken.
-    if (!G.View.FramBids.Visible || G.Steps.Held() || Index < 0 || Index > 13) return ClickResult::Ignored;
+    if (!G.Steps.AwaitingHuman(HumanWait::Bid) || G.Steps.Held() || Index < 0 || Index > 13)
+        return ClickResult::Ignored;
     G.State.BidClicked = static_cast<int16_t>(Index);
     G.Steps.WakeHuman(HumanWait::Bid);
     return ClickResult::Taken;
 }
 
 ClickResult CmdClose_Click(Game& G) {
-    if (!G.View.FramResults.Visible || G.Steps.Held()) return ClickResult::Ignored;
+    // The frame hides at the click, before the hand goes on; a second click finds it answered.
+    if (!G.Steps.AwaitingAnswer(HumanWait::Continue) || G.Steps.Held()) return ClickResult::Ignored;
     G.View.FramResults.Visible = false;
-    return G.Steps.WakeHuman(HumanWait::Continue) ? ClickResult::Taken : ClickResult::Ignored;
+    G.Steps.WakeHuman(HumanWait::Continue);
+    return ClickResult::Taken;
 }
 
 ClickResult Label1_Click(Game& G, int Index) {
-    const MessageBoxModel& Box = G.View.MessageBox;
-    if (!Box.Visible || Index < 0 || Index > 2 || Box.Captions.at(static_cast<size_t>(Index)).empty())
-        return ClickResult::Ignored;
+    if (!ButtonShown(G, Index)) return ClickResult::Ignored;
     AnswerMessageBox(G, Index);
     return ClickResult::Taken;
 }
 
 ClickResult NameInput_Answer(Game& G, std::optional<std::string> Typed) {
-    if (!G.View.NameInput.Visible) return ClickResult::Ignored;
+    if (!NameBoxOpen(G)) return ClickResult::Ignored;
     AnswerNameInput(G, std::move(Typed));
     return ClickResult::Taken;
 }

@@ -47,6 +47,12 @@ double RoundHalfToEven(double X) {
     return std::fmod(Floor, 2.0) == 0 ? Floor : Floor + 1;
 }
 
+// The menus rest while the cards fly: the commands ask the game, the window the model.
+void RestMenus(Game& G, bool Rest) {
+    G.MenusRest = Rest;
+    G.View.MnuGameEnabled = G.View.MnuOptionsEnabled = G.View.MnuHelpEnabled = !Rest;
+}
+
 } // namespace
 
 CardPlace HandPlace(uint8_t Seat, int Index) {
@@ -105,10 +111,9 @@ Task<> DealTo(Game& G, uint8_t Seat) {
 
 Task<> DealHand(Game& G) {
     GameState& S = G.State;
-    DisplayModel& V = G.View;
     S.PauseMs = static_cast<int16_t>(S.BasePause + Pauses::BeforeDealExtra);
     co_await Pause(G);
-    V.MnuGameEnabled = V.MnuOptionsEnabled = V.MnuHelpEnabled = false;
+    RestMenus(G, true);
     S.Leader = NextSeat(S.Dealer);
     for (int Circuit = 0; Circuit < 13; ++Circuit) {
         uint8_t Seat = S.Leader;
@@ -116,7 +121,7 @@ Task<> DealHand(Game& G) {
             co_await DealTo(G, Seat);
     }
     S.CardsLeft.fill(13);
-    V.MnuGameEnabled = V.MnuOptionsEnabled = V.MnuHelpEnabled = true;
+    RestMenus(G, false);
 }
 
 } // namespace tarnwick

@@ -33,6 +33,8 @@ public:
     bool Running() const { return !Root.Done(); }
     bool AwaitingHuman() const { return WaitingForHuman; }
     bool AwaitingHuman(HumanWait For) const { return WaitingForHuman && Awaited == For; }
+    // Waits for that kind of answer and has not been given it yet: no answer is on its way.
+    bool AwaitingAnswer(HumanWait For) const { return AwaitingHuman(For) && !Pending; }
 
     // Suspends the running coroutine until Ms milliseconds have passed since the tick StartTick.
     // The span is measured as an unsigned difference, so the wrap of the tick counter never
