@@ -63,7 +63,6 @@ bool Ask(Game& G, TextQuestion Q, FollowUp Then) {
 void AnswerMessageBox(Game& G, int Button) {
     G.Asked = {};
     G.View.MessageBox.Visible = false;
-    G.State.MsgAnswer = static_cast<int16_t>(Button);
     Answered(G, {Button, std::nullopt});
 }
 

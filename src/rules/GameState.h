@@ -53,12 +53,11 @@ struct GameState {
     int16_t FourthCard = 0;
     BySeat<int16_t> PlayedCard{};
 
-    // Waiting for the human and for the message box.
+    // Waiting for the human.
     int16_t BidClicked = 0;
     // The card the human's accepted click chose, handed from the click to the waiting turn.
     int16_t CardClicked = 0;
     bool CardClickLock = false;
-    int16_t MsgAnswer = 0;
 
     // Pacing.
     int16_t PauseMs = 0;
