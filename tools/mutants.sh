@@ -69,8 +69,8 @@ Fault F3 src/commands/Commands.cpp '        SaveMoneyData(Asker);' '' \
     "Money.dat not saved on leaving"
 Fault F4 src/commands/Statistics.cpp '        SaveMoneyData(Asker);' '' \
     "Money.dat not saved when the statistics are deleted"
-Fault F5 src/commands/Statistics.cpp '    Asker.View.LblPMoney.Caption = S.PlayerName;' '' \
-    "a new name missing from the statistics frame"
+Fault F5 src/flow/ShowRecords.cpp '    G.View.LblPMoney.Caption = Name;' '' \
+    "the name, new or old, missing from the statistics frame"
 Fault H1 src/flow/Questions.cpp '    G.Steps.Hold();' '' "a question does not hold the game"
 Fault H2 src/flow/Flow.cpp 'if (std::exchange(DueWhileHeld, false)) Resume();' 'DueWhileHeld = false;' \
     "a pause that ran out while held never ends"

@@ -13,11 +13,8 @@ namespace {
 // Cancelling keeps the name the player has; only a confirmed answer, even an empty one, replaces it.
 void NameTyped(Game& Asker, const Answer& Given) {
     if (!Given.Typed) return;
-    GameState& S = Asker.State;
-    S.PlayerName = StorableName(*Given.Typed);
-    Asker.View.LblPlayer.Caption = S.PlayerName;
-    Asker.View.LblName.Caption = S.PlayerName;
-    Asker.View.LblPMoney.Caption = S.PlayerName;
+    Asker.State.PlayerName = StorableName(*Given.Typed);
+    ShowPlayerName(Asker);
     SaveNameData(Asker);
 }
 
