@@ -60,7 +60,7 @@ Fault L2 src/rules/Legality.cpp 'return !HoldsSuit(S, Led) || C.Suit == Led;' \
     'return !HoldsSuit(S, Led) || C.Suit == Led || C.Suit == Spades;' "the human may trump while holding the suit led"
 Fault L3 src/commands/TableClicks.cpp '!S.GameInProgress || S.CardClickLock ||' '!S.GameInProgress ||' \
     "a second card clicked at once is taken instead of the first"
-Fault L4 src/commands/TableClicks.cpp 'Index > 13) return;' 'Index > 14) return;' "a bid of 14 is taken"
+Fault L4 src/commands/TableClicks.cpp 'Index > 13)' 'Index > 14)' "a bid of 14 is taken"
 Fault F1 src/records/Records.cpp 'StorableName(PlayerName) + "\",";' 'StorableName(PlayerName) + "\", ";' \
     "Name.dat with a blank after the name"
 Fault F2 src/flow/GameEnd.cpp $'        CountTheWin(G, Winner);\n        SaveNameData(G);\n    }' \
@@ -69,18 +69,18 @@ Fault F3 src/commands/Commands.cpp '        SaveMoneyData(Asker);' '' \
     "Money.dat not saved on leaving"
 Fault F4 src/commands/Statistics.cpp '        SaveMoneyData(Asker);' '' \
     "Money.dat not saved when the statistics are deleted"
-Fault F5 src/commands/Statistics.cpp '            Asker.View.LblPMoney.Caption = S.PlayerName;' '' \
-    "a new name missing from the statistics frame"
+Fault F5 src/flow/ShowRecords.cpp '    G.View.LblPMoney.Caption = Name;' '' \
+    "the name, new or old, missing from the statistics frame"
 Fault H1 src/flow/Questions.cpp '    G.Steps.Hold();' '' "a question does not hold the game"
 Fault H2 src/flow/Flow.cpp 'if (std::exchange(DueWhileHeld, false)) Resume();' 'DueWhileHeld = false;' \
     "a pause that ran out while held never ends"
-Fault H3 src/flow/Flow.cpp 'if (!WaitingForHuman || Awaited != With || Pending) return;' \
-    $'static_cast<void>(With);\n    if (!WaitingForHuman || Pending) return;' "any answer wakes any wait for the human"
+Fault H3 src/flow/Flow.cpp 'if (!WaitingForHuman || Awaited != With || Pending) return false;' \
+    $'static_cast<void>(With);\n    if (!WaitingForHuman || Pending) return false;' "any answer wakes any wait for the human"
 Fault H4 src/flow/Flow.cpp 'if (Time.TickCount() - PauseFrom < PauseMs) {' 'if (false) {' \
     "a timer that fires early ends the pause early"
 Fault H5 src/flow/Flow.cpp 'if (Pending) Time.CancelTimer(std::exchange(Pending, 0));' 'Pending = 0;' \
     "a flow given up leaves its timer running"
-Fault H6 src/commands/Commands.cpp $'    // The Game menu rests while the cards are dealt.\n    if (!G.View.MnuGameEnabled) return;\n' '' \
+Fault H6 src/commands/Commands.cpp $'    // The Game menu rests while the cards are dealt.\n    if (G.MenusRest) return ClickResult::Ignored;\n' '' \
     "New Game heard during the deal"
 Fault S1 src/rules/Searches.cpp 'if (!Deck[K].Played) return false;' 'if (!Deck[K].Played && K % 13 != 0) return false;' \
     "a King counts as a master card while its Ace is out"

@@ -7,7 +7,7 @@
 
 namespace tarnwick {
 
-void Click(Game& G, Clickable Target) {
+ClickResult Click(Game& G, Clickable Target) {
     switch (Target.What) {
     case Element::Card:
         return Cds_Click(G, Target.Index);
@@ -36,6 +36,7 @@ void Click(Game& G, Clickable Target) {
     case Element::DeleteStatistics:
         return MnuDelete_Click(G);
     }
+    return ClickResult::Ignored;
 }
 
 } // namespace tarnwick

@@ -2,11 +2,12 @@
 #pragma once
 // The one way in for every click of the player, from the window, the simulator and the tests.
 
+#include "commands/ClickResult.h"
 #include "flow/Game.h"
 #include "flow/Elements.h"
 
 namespace tarnwick {
 
-void Click(Game& G, Clickable Target);
+ClickResult Click(Game& G, Clickable Target);
 
 } // namespace tarnwick

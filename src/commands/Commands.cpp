@@ -16,32 +16,34 @@ Question SeeYou(const Game& G, const char* Text, const char* Proceed, const char
     return {G.State.PlayerName + Text, {Proceed, Stay, ""}, 1, "SEE YOU!"};
 }
 
-void ChangeTarget(Game& G, int16_t Target) {
-    if (!G.View.MnuOptionsEnabled) return;
+ClickResult ChangeTarget(Game& G, int16_t Target) {
+    if (G.MenusRest) return ClickResult::Ignored;
     G.State.TargetScore = Target;
     G.View.LblToWin.Caption = std::to_string(Target);
     ShowScores(G);
+    return ClickResult::Taken;
 }
 
 } // namespace
 
-void MnuNew_Click(Game& G) {
+ClickResult MnuNew_Click(Game& G) {
     // The Game menu rests while the cards are dealt.
-    if (!G.View.MnuGameEnabled) return;
+    if (G.MenusRest) return ClickResult::Ignored;
     if (!G.State.GameInProgress) {
         StartNewGame(G);
-        return;
+        return ClickResult::Taken;
     }
-    Ask(G,
-        SeeYou(G, " You are in the middle of a game, are you sure you wish to start a new game?.",
-               "Yes Please", "Ooops - No"),
-        [](Game& Asker, const Answer& Given) {
-            if (Given.Button == 0) StartNewGame(Asker);
-        });
+    return TakenIf(
+        Ask(G,
+            SeeYou(G, " You are in the middle of a game, are you sure you wish to start a new game?.",
+                   "Yes Please", "Ooops - No"),
+            [](Game& Asker, const Answer& Given) {
+                if (Given.Button == 0) StartNewGame(Asker);
+            }));
 }
 
-void MnuExit_Click(Game& G) {
-    if (!G.View.MnuGameEnabled) return;
+ClickResult MnuExit_Click(Game& G) {
+    if (G.MenusRest) return ClickResult::Ignored;
     const Question Leave =
         G.State.GameInProgress
             ? SeeYou(G,
@@ -51,24 +53,24 @@ void MnuExit_Click(Game& G) {
                      "not already done so.",
                      "Just Exit", "I want to save")
             : SeeYou(G, " Are you sure you wish to leave?.", "Yes Please", "Ooops - No");
-    Ask(G, Leave, [](Game& Asker, const Answer& Given) {
+    return TakenIf(Ask(G, Leave, [](Game& Asker, const Answer& Given) {
         if (Given.Button != 0) return;
         Asker.Steps.Abandon();
         if (Asker.CloseWindows) Asker.CloseWindows();
         SaveMoneyData(Asker);
         SaveNameData(Asker);
         Asker.View.Quit = true;
-    });
+    }));
 }
 
-void Mnu300_Click(Game& G) {
-    ChangeTarget(G, 300);
+ClickResult Mnu300_Click(Game& G) {
+    return ChangeTarget(G, 300);
 }
-void Mnu200_Click(Game& G) {
-    ChangeTarget(G, 200);
+ClickResult Mnu200_Click(Game& G) {
+    return ChangeTarget(G, 200);
 }
-void Mnu100_Click(Game& G) {
-    ChangeTarget(G, 100);
+ClickResult Mnu100_Click(Game& G) {
+    return ChangeTarget(G, 100);
 }
 
 } // namespace tarnwick

@@ -34,7 +34,7 @@ bool GiveHint(Game& G) {
         G.View.Hint.Said = "Hint: play the " + SpokenName(G.State.Deck[Hint->Index]);
     }
     G.Focus.KeysUsed = true;
-    ++G.View.Hint.Given;
+    G.View.Hint.Given = ++G.HintsGiven;
     ShowFocus(G);
     return true;
 }

@@ -3,6 +3,7 @@
 
 #include "flow/HumanPlay.h"
 #include "commands/Clicks.h"
+#include "flow/Questions.h"
 
 #include <array>
 #include <vector>
@@ -35,10 +36,10 @@ std::vector<int16_t> HumanCards(const GameState& S) {
 }
 
 // The buttons the open box shows, left to right.
-std::vector<int> ShownButtons(const MessageBoxModel& Box) {
+std::vector<int> ShownButtons(const Game& G) {
     std::vector<int> Shown;
     for (int I = 0; I < 3; ++I)
-        if (!Box.Captions.at(static_cast<size_t>(I)).empty()) Shown.push_back(I);
+        if (ButtonShown(G, I)) Shown.push_back(I);
     return Shown;
 }
 
@@ -50,9 +51,8 @@ void Settle(Game& G, KeyPlace Place) {
         const std::vector<int16_t> Cards = HumanCards(G.State);
         if (!Cards.empty() && G.State.Deck[F.Card].Holder != Human) F.Card = Cards.front();
     } else if (Place == KeyPlace::MessageBox) {
-        const std::vector<int> Shown = ShownButtons(G.View.MessageBox);
-        if (!Shown.empty() && G.View.MessageBox.Captions.at(static_cast<size_t>(F.Button)).empty())
-            F.Button = Shown.front();
+        const std::vector<int> Shown = ShownButtons(G);
+        if (!Shown.empty() && !ButtonShown(G, F.Button)) F.Button = Shown.front();
     }
 }
 
@@ -76,6 +76,10 @@ std::optional<Clickable> Focused(const Game& G, KeyPlace Place) {
 }
 
 bool Takes(Key K) { return K == Key::Return || K == Key::Space; }
+
+// A key that clicks is taken unless the click had nothing to do; a card refused by the rules
+// was still heard, and says so.
+bool Heard(ClickResult R) { return R != ClickResult::Ignored; }
 
 bool IsDigit(Key K) { return K >= Key::Digit0 && K <= Key::Digit9; }
 
@@ -121,8 +125,7 @@ int BidForDigit(int Now, Key K) {
 // go where they say at once.
 bool PressInHand(Game& G, Key K, bool WasShown) {
     if (Takes(K)) {
-        if (WasShown) Click(G, {Element::Card, G.Focus.Card});
-        return true;
+        return !WasShown || Heard(Click(G, {Element::Card, G.Focus.Card}));
     }
     const Key Along = K == Key::Tab ? Key::Right : K == Key::BackTab ? Key::Left : K;
     const std::optional<int16_t> To = Step(HumanCards(G.State), G.Focus.Card, Along);
@@ -134,8 +137,7 @@ bool PressInHand(Game& G, Key K, bool WasShown) {
 bool PressInBids(Game& G, Key K, bool WasShown) {
     int& Bid = G.Focus.Bid;
     if (Takes(K)) {
-        if (WasShown) Click(G, {Element::BidNumber, Bid});
-        return true;
+        return !WasShown || Heard(Click(G, {Element::BidNumber, Bid}));
     }
     if (IsDigit(K) || K == Key::N) {
         Bid = BidForDigit(WasShown ? Bid : -1, K);
@@ -152,15 +154,9 @@ bool PressInBids(Game& G, Key K, bool WasShown) {
 }
 
 bool PressInMessageBox(Game& G, Key K) {
-    const std::vector<int> Shown = ShownButtons(G.View.MessageBox);
-    if (Takes(K)) {
-        Click(G, {Element::MessageButton, G.Focus.Button});
-        return true;
-    }
-    if (K == Key::Escape) {
-        if (!Shown.empty()) Click(G, {Element::MessageButton, Shown.back()});
-        return true;
-    }
+    const std::vector<int> Shown = ShownButtons(G);
+    if (Takes(K)) return Heard(Click(G, {Element::MessageButton, G.Focus.Button}));
+    if (K == Key::Escape) return !Shown.empty() && Heard(Click(G, {Element::MessageButton, Shown.back()}));
     const std::optional<int> To = Step(Shown, G.Focus.Button, K);
     if (!To) return false;
     G.Focus.Button = *To;
@@ -186,12 +182,12 @@ int BidNumberFrom(int From, Key Arrow) {
 }
 
 KeyPlace KeysActIn(const Game& G) {
-    const DisplayModel& V = G.View;
-    if (V.MessageBox.Visible) return KeyPlace::MessageBox;
-    if (V.NameInput.Visible || G.Steps.Held()) return KeyPlace::None;
-    if (V.FramMoney.Visible) return KeyPlace::Statistics;
-    if (V.FramResults.Visible) return KeyPlace::Results;
-    if (V.FramBids.Visible) return KeyPlace::Bids;
+    if (MessageBoxOpen(G)) return KeyPlace::MessageBox;
+    if (NameBoxOpen(G) || G.Steps.Held()) return KeyPlace::None;
+    if (G.StatisticsOpen) return KeyPlace::Statistics;
+    // The results hide at the Continue that answers them; the bid panel once the bid is made.
+    if (G.Steps.AwaitingAnswer(HumanWait::Continue)) return KeyPlace::Results;
+    if (G.Steps.AwaitingHuman(HumanWait::Bid)) return KeyPlace::Bids;
     const GameState& S = G.State;
     if (S.GameInProgress && !S.CardClickLock && G.Steps.AwaitingHuman(HumanWait::Card) &&
         !HumanCards(S).empty())
@@ -209,12 +205,11 @@ bool PressKey(Game& G, Key Pressed) {
         Taken = PressInMessageBox(G, Pressed);
         break;
     case KeyPlace::Statistics:
-        Taken = Pressed == Key::Return || Pressed == Key::Escape;
-        if (Taken) Click(G, {Element::CloseStatistics});
+        Taken =
+            (Pressed == Key::Return || Pressed == Key::Escape) && Heard(Click(G, {Element::CloseStatistics}));
         break;
     case KeyPlace::Results:
-        Taken = Takes(Pressed);
-        if (Taken) Click(G, {Element::Continue});
+        Taken = Takes(Pressed) && Heard(Click(G, {Element::Continue}));
         break;
     case KeyPlace::Bids:
         Taken = PressInBids(G, Pressed, WasShown);

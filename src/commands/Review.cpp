@@ -2,6 +2,7 @@
 #include "commands/Review.h"
 
 #include "flow/CardPlaces.h"
+#include "flow/Questions.h"
 
 #include <algorithm>
 
@@ -12,10 +13,6 @@ namespace {
 std::string SeatName(const GameState& S, uint8_t Seat) {
     constexpr std::array<const char*, SeatCount> Names = {"", "Rodrick", "Desmond", "Beatrix"};
     return Seat == Human ? S.PlayerName : Names.at(Seat);
-}
-
-bool QuestionOpen(const Game& G) {
-    return G.View.MessageBox.Visible || G.View.NameInput.Visible;
 }
 
 } // namespace

@@ -8,23 +8,39 @@
 
 namespace tarnwick {
 
-void mnuFunmun_Click(Game& G) {
+namespace {
+
+// Cancelling keeps the name the player has; only a confirmed answer, even an empty one, replaces it.
+void NameTyped(Game& Asker, const Answer& Given) {
+    if (!Given.Typed) return;
+    Asker.State.PlayerName = StorableName(*Given.Typed);
+    ShowPlayerName(Asker);
+    SaveNameData(Asker);
+}
+
+} // namespace
+
+ClickResult mnuFunmun_Click(Game& G) {
+    G.StatisticsOpen = true;
     G.View.FramMoney.Visible = true;
-    ++G.View.FramMoney.Raised;
+    G.View.FramMoney.Raised = ++G.StatisticsRaised;
+    return ClickResult::Taken;
 }
 
-void Command1_Click(Game& G) {
+ClickResult Command1_Click(Game& G) {
+    G.StatisticsOpen = false;
     G.View.FramMoney.Visible = false;
+    return ClickResult::Taken;
 }
 
-void MnuDelete_Click(Game& G) {
+ClickResult MnuDelete_Click(Game& G) {
     Question Delete{G.State.PlayerName +
                         " This will reset the statistics of games won and lost and fun money for all "
                         "players to zero. Carry on?.",
                     {"Yes Please", "Ooops - No", ""},
                     1,
                     "Delete?!"};
-    Ask(G, std::move(Delete), [](Game& Asker, const Answer& Given) {
+    return TakenIf(Ask(G, std::move(Delete), [](Game& Asker, const Answer& Given) {
         if (Given.Button != 0) return;
         Asker.State.GamesWon.fill(0);
         Asker.State.FunMoney.fill(0);
@@ -33,23 +49,12 @@ void MnuDelete_Click(Game& G) {
         ShowMoney(Asker);
         SaveNameData(Asker);
         SaveMoneyData(Asker);
-    });
+    }));
 }
 
-void mnuNameChange_Click(Game& G) {
+ClickResult mnuNameChange_Click(Game& G) {
     // The box always proposes "Player", whatever the name is now.
-    Ask(G, TextQuestion{"Please Enter your Name Here", "New Name", "Player"},
-        [](Game& Asker, const Answer& Given) {
-            // Cancelling keeps the name the player has; only a confirmed answer, even an empty one,
-            // replaces it.
-            if (!Given.Typed) return;
-            GameState& S = Asker.State;
-            S.PlayerName = StorableName(*Given.Typed);
-            Asker.View.LblPlayer.Caption = S.PlayerName;
-            Asker.View.LblName.Caption = S.PlayerName;
-            Asker.View.LblPMoney.Caption = S.PlayerName;
-            SaveNameData(Asker);
-        });
+    return TakenIf(Ask(G, TextQuestion{"Please Enter your Name Here", "New Name", "Player"}, NameTyped));
 }
 
 } // namespace tarnwick

@@ -8,45 +8,51 @@
 
 namespace tarnwick {
 
-void Cds_Click(Game& G, int CardNo) {
+ClickResult Cds_Click(Game& G, int CardNo) {
     GameState& S = G.State;
-    if (CardNo < 1 || CardNo > CardCount || G.Steps.Held()) return;
+    if (CardNo < 1 || CardNo > CardCount || G.Steps.Held()) return ClickResult::Ignored;
     if (S.Deck[CardNo].Holder != Human || !S.GameInProgress || S.CardClickLock ||
         !G.Steps.AwaitingHuman(HumanWait::Card))
-        return;
+        return ClickResult::Ignored;
     if (!IsLegalForHuman(S, static_cast<int16_t>(CardNo), HumanPlaceInTrick(S) == 1)) {
         G.View.StatusPanel2 = S.PlayerName + " Sorry, you cannot play that card. Try again please";
-        return;
+        return ClickResult::Refused;
     }
     // From this click until the human's next turn no other card may be taken, not even while
     // this one is still on its way to the table.
     S.CardClickLock = true;
     S.CardClicked = static_cast<int16_t>(CardNo);
     G.Steps.WakeHuman(HumanWait::Card);
+    return ClickResult::Taken;
 }
 
-void LblBids_Click(Game& G, int Index) {
+ClickResult LblBids_Click(Game& G, int Index) {
     // A click made while the game stands still behind a modal window is not taken.
-    if (!G.View.FramBids.Visible || G.Steps.Held() || Index < 0 || Index > 13) return;
+    if (!G.Steps.AwaitingHuman(HumanWait::Bid) || G.Steps.Held() || Index < 0 || Index > 13)
+        return ClickResult::Ignored;
     G.State.BidClicked = static_cast<int16_t>(Index);
     G.Steps.WakeHuman(HumanWait::Bid);
+    return ClickResult::Taken;
 }
 
-void CmdClose_Click(Game& G) {
-    if (!G.View.FramResults.Visible || G.Steps.Held()) return;
+ClickResult CmdClose_Click(Game& G) {
+    // The frame hides at the click, before the hand goes on; a second click finds it answered.
+    if (!G.Steps.AwaitingAnswer(HumanWait::Continue) || G.Steps.Held()) return ClickResult::Ignored;
     G.View.FramResults.Visible = false;
     G.Steps.WakeHuman(HumanWait::Continue);
+    return ClickResult::Taken;
 }
 
-void Label1_Click(Game& G, int Index) {
-    const MessageBoxModel& Box = G.View.MessageBox;
-    if (!Box.Visible || Index < 0 || Index > 2 || Box.Captions.at(static_cast<size_t>(Index)).empty()) return;
+ClickResult Label1_Click(Game& G, int Index) {
+    if (!ButtonShown(G, Index)) return ClickResult::Ignored;
     AnswerMessageBox(G, Index);
+    return ClickResult::Taken;
 }
 
-void NameInput_Answer(Game& G, std::optional<std::string> Typed) {
-    if (!G.View.NameInput.Visible) return;
+ClickResult NameInput_Answer(Game& G, std::optional<std::string> Typed) {
+    if (!NameBoxOpen(G)) return ClickResult::Ignored;
     AnswerNameInput(G, std::move(Typed));
+    return ClickResult::Taken;
 }
 
 } // namespace tarnwick

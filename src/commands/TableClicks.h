@@ -3,6 +3,7 @@
 // The clicks on the table itself: a card, a bid, Continue, a button of the message box, and the
 // name box's answer. Each is heard only while the game waits for it.
 
+#include "commands/ClickResult.h"
 #include "flow/Game.h"
 
 #include <optional>
@@ -11,19 +12,19 @@
 namespace tarnwick {
 
 // A click on card CardNo. Heard only for a card in the human's hand while the human is to play;
-// a card the rules refuse leaves everything as it was but the message.
-void Cds_Click(Game& G, int CardNo);
+// a card the rules refuse leaves everything as it was but the message, and is Refused.
+ClickResult Cds_Click(Game& G, int CardNo);
 
 // A click on bid number Index (0 for nil); only heard while the panel is shown.
-void LblBids_Click(Game& G, int Index);
+ClickResult LblBids_Click(Game& G, int Index);
 
 // The results frame's Continue button.
-void CmdClose_Click(Game& G);
+ClickResult CmdClose_Click(Game& G);
 
 // A click on button Index of the open message box.
-void Label1_Click(Game& G, int Index);
+ClickResult Label1_Click(Game& G, int Index);
 
 // The name box's answer: the text typed, or nothing when it was cancelled.
-void NameInput_Answer(Game& G, std::optional<std::string> Typed);
+ClickResult NameInput_Answer(Game& G, std::optional<std::string> Typed);
 
 } // namespace tarnwick

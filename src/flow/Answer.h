@@ -2,6 +2,8 @@
 #pragma once
 // The player's answer to a question of the game, and what the game does with it.
 
+#include <array>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -18,5 +20,13 @@ struct Answer {
 };
 
 using FollowUp = std::function<void(Game&, const Answer&)>;
+
+// The question open now, as Questions opened it: which box asks it and, for the message box, its
+// buttons (an empty caption shows no button). The game asks this, never the display model.
+struct OpenQuestion {
+    enum class Box : uint8_t { None, Message, Name };
+    Box Open = Box::None;
+    std::array<std::string, 3> Captions;
+};
 
 } // namespace tarnwick

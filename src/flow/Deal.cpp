@@ -25,6 +25,12 @@ double RoundHalfToEven(double X) {
     return std::fmod(Floor, 2.0) == 0 ? Floor : Floor + 1;
 }
 
+// The menus rest while the cards fly: the commands ask the game, the window the model.
+void RestMenus(Game& G, bool Rest) {
+    G.MenusRest = Rest;
+    G.View.MnuGameEnabled = G.View.MnuOptionsEnabled = G.View.MnuHelpEnabled = !Rest;
+}
+
 } // namespace
 
 Task<> Riffle(Game& G) {
@@ -74,16 +80,15 @@ Task<> DealTo(Game& G, uint8_t Seat) {
 
 Task<> DealHand(Game& G) {
     GameState& S = G.State;
-    DisplayModel& V = G.View;
     co_await Pause(G, Pauses::BeforeDeal(S));
-    V.MnuGameEnabled = V.MnuOptionsEnabled = V.MnuHelpEnabled = false;
+    RestMenus(G, true);
     S.Leader = NextSeat(S.Dealer);
     for (int Circuit = 0; Circuit < 13; ++Circuit) {
         uint8_t Seat = S.Leader;
         for (int Card = 0; Card < SeatCount; ++Card, Seat = NextSeat(Seat))
             co_await DealTo(G, Seat);
     }
-    V.MnuGameEnabled = V.MnuOptionsEnabled = V.MnuHelpEnabled = true;
+    RestMenus(G, false);
 }
 
 } // namespace tarnwick

@@ -53,8 +53,8 @@ void Flow::Arm() {
     });
 }
 
-void Flow::WakeHuman(HumanWait With) {
-    if (!WaitingForHuman || Awaited != With || Pending) return;
+bool Flow::WakeHuman(HumanWait With) {
+    if (!WaitingForHuman || Awaited != With || Pending) return false;
     const uint64_t Mine = Generation;
     Pending = Time.StartTimer(0, [this, Mine] {
         if (Mine != Generation) return;
@@ -62,6 +62,7 @@ void Flow::WakeHuman(HumanWait With) {
         WaitingForHuman = false;
         Resume();
     });
+    return true;
 }
 
 void Flow::Post(std::function<void()> Later) {

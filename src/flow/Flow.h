@@ -33,6 +33,8 @@ public:
     bool Running() const { return !Root.Done(); }
     bool AwaitingHuman() const { return WaitingForHuman; }
     bool AwaitingHuman(HumanWait For) const { return WaitingForHuman && Awaited == For; }
+    // Waits for that kind of answer and has not been given it yet: no answer is on its way.
+    bool AwaitingAnswer(HumanWait For) const { return AwaitingHuman(For) && !Pending; }
 
     // Suspends the running coroutine until Ms milliseconds have passed since the tick StartTick.
     // The span is measured as an unsigned difference, so the wrap of the tick counter never
@@ -66,8 +68,9 @@ public:
     }
 
     // The human has answered: the waiting coroutine goes on at the next turn of the event loop,
-    // after the click that answered has been fully handled.
-    void WakeHuman(HumanWait With);
+    // after the click that answered has been fully handled. False when nothing waits for this
+    // kind of answer, or the answer is already on its way.
+    bool WakeHuman(HumanWait With);
 
     // While a modal question is open the flow stands still; a pause that ran out meanwhile ends
     // as soon as it is released.

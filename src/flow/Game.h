@@ -42,6 +42,15 @@ struct Game {
     std::function<void()> CloseWindows;
     // What goes on once the open message box or name box has been answered.
     FollowUp AfterAnswer;
+    // The question open now, kept by Questions.
+    OpenQuestion Asked;
+    // The menus rest while the cards are dealt; written by the deal together with the model's.
+    bool MenusRest = false;
+    // The statistics frame is open, and the times it has been brought to the front.
+    bool StatisticsOpen = false;
+    uint32_t StatisticsRaised = 0;
+    // The hints given so far; the window tells the player of each new one.
+    uint32_t HintsGiven = 0;
     // Where the keys have put the focus in each place of the table.
     KeyFocus Focus;
     // The finished trick the review shows, 0 for the hand's first; -1 while it is closed.

@@ -92,6 +92,7 @@ Task<> EndOfGameCheck(Game& G) {
                             {"O.K", "", ""},
                             5,
                             "A Draw"};
+        G.Events->DrawAnnounced(S);
         co_await MsgBoxDeluxe(G, Draw);
     }
     if (!GameIsOver(S)) co_return;

@@ -20,6 +20,8 @@ public:
     virtual void TrickDone(uint8_t /*Leader*/, const std::array<int16_t, 4>& /*Cards*/, uint8_t /*Winner*/) {}
     // The hand has been scored; the bag penalties of this hand are still marked.
     virtual void HandScored(const GameState& /*S*/) {}
+    // The last hand ended in a shared score: another hand is announced.
+    virtual void DrawAnnounced(const GameState& /*S*/) {}
     // The game is over; Winner is -1 when the highest score was shared.
     virtual void GameOver(const GameState& /*S*/, const BySeat<int16_t>& /*FinalScore*/, int /*Winner*/) {}
 };

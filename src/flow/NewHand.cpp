@@ -5,6 +5,7 @@
 #include "flow/Tricks.h"
 #include "flow/HandScoring.h"
 #include "flow/Deal.h"
+#include "flow/ShowRecords.h"
 
 #include <array>
 #include <cmath>
@@ -26,7 +27,7 @@ void ClearTable(Game& G) {
     V.LblBeatrix.Caption = "Beatrix";
     V.LblNorthName.Caption = "Desmond";
     V.LblWestName.Caption = "Rodrick";
-    V.LblName.Caption = S.PlayerName;
+    ShowPlayerName(G);
     for (int K = 1; K <= CardCount; ++K) {
         V.Cds.at(static_cast<size_t>(K)).Visible = false;
         S.Deck[K].Holder = InNoHand;

@@ -7,10 +7,6 @@ namespace tarnwick {
 
 namespace {
 
-bool QuestionOpen(const Game& G) {
-    return G.View.MessageBox.Visible || G.View.NameInput.Visible;
-}
-
 void Opened(Game& G, FollowUp Then) {
     G.AfterAnswer = std::move(Then);
     G.Steps.Hold();
@@ -24,8 +20,26 @@ void Answered(Game& G, const Answer& Given) {
 
 } // namespace
 
+bool QuestionOpen(const Game& G) {
+    return G.Asked.Open != OpenQuestion::Box::None;
+}
+
+bool MessageBoxOpen(const Game& G) {
+    return G.Asked.Open == OpenQuestion::Box::Message;
+}
+
+bool NameBoxOpen(const Game& G) {
+    return G.Asked.Open == OpenQuestion::Box::Name;
+}
+
+bool ButtonShown(const Game& G, int Index) {
+    return MessageBoxOpen(G) && Index >= 0 && Index < static_cast<int>(G.Asked.Captions.size()) &&
+           !G.Asked.Captions.at(static_cast<size_t>(Index)).empty();
+}
+
 bool Ask(Game& G, Question Q, FollowUp Then) {
     if (QuestionOpen(G)) return false;
+    G.Asked = {OpenQuestion::Box::Message, Q.Captions};
     MessageBoxModel& Box = G.View.MessageBox;
     Box.Prompt = std::move(Q.Prompt);
     Box.Captions = std::move(Q.Captions);
@@ -40,18 +54,20 @@ bool Ask(Game& G, Question Q, FollowUp Then) {
 
 bool Ask(Game& G, TextQuestion Q, FollowUp Then) {
     if (QuestionOpen(G)) return false;
+    G.Asked = {OpenQuestion::Box::Name, {}};
     G.View.NameInput = {true, std::move(Q.Prompt), std::move(Q.Title), std::move(Q.Proposed)};
     Opened(G, std::move(Then));
     return true;
 }
 
 void AnswerMessageBox(Game& G, int Button) {
+    G.Asked = {};
     G.View.MessageBox.Visible = false;
-    G.State.MsgAnswer = static_cast<int16_t>(Button);
     Answered(G, {Button, std::nullopt});
 }
 
 void AnswerNameInput(Game& G, std::optional<std::string> Typed) {
+    G.Asked = {};
     G.View.NameInput.Visible = false;
     const int Button = Typed ? 0 : 1;
     Answered(G, {Button, std::move(Typed)});

@@ -32,7 +32,14 @@ struct TextQuestion {
 bool Ask(Game& G, Question Q, FollowUp Then);
 bool Ask(Game& G, TextQuestion Q, FollowUp Then);
 
-// Asked by the hand itself, which co_awaits the result until the answer is in MsgAnswer. Not a
+// Whether a question is open, and in which box.
+bool QuestionOpen(const Game& G);
+bool MessageBoxOpen(const Game& G);
+bool NameBoxOpen(const Game& G);
+// Whether the open message box shows its button Index (0 to 2).
+bool ButtonShown(const Game& G, int Index);
+
+// Asked by the hand itself, which co_awaits the result until the box is answered. Not a
 // coroutine, and best given a named Question: a string-holding argument that has to live across a
 // suspension is exactly what this compiler has been seen to copy wrongly.
 [[nodiscard]] inline auto MsgBoxDeluxe(Game& G, const Question& Q) {

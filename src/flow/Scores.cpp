@@ -15,11 +15,9 @@ void ShowScores(Game& G) {
     for (size_t Seat = 0; Seat < SeatCount; ++Seat)
         V.LblBags[Seat].Caption = std::to_string(S.Bags[Seat]);
     ShowMoney(G);
-    V.LblPlayer.Caption = S.PlayerName;
     V.LblRounds.Caption = std::to_string(S.HandNumber);
     V.LblToWin.Caption = std::to_string(S.TargetScore);
-    V.LblName.Caption = S.PlayerName;
-    V.LblPMoney.Caption = S.PlayerName;
+    ShowPlayerName(G);
     for (int Seat = 0; Seat < SeatCount; ++Seat)
         ShowGamesWon(G, Seat);
 }

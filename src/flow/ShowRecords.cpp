@@ -19,4 +19,11 @@ void ShowGamesWon(Game& G, int Seat) {
     G.View.Lblwins[S].Caption = std::to_string(G.State.GamesWon[S]);
 }
 
+void ShowPlayerName(Game& G) {
+    const std::string& Name = G.State.PlayerName;
+    G.View.LblName.Caption = Name;
+    G.View.LblPlayer.Caption = Name;
+    G.View.LblPMoney.Caption = Name;
+}
+
 } // namespace tarnwick

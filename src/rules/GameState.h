@@ -50,12 +50,11 @@ struct GameState {
     uint8_t SuitLed = 0;
     BySeat<int16_t> PlayedCard{};
 
-    // Waiting for the human and for the message box.
+    // Waiting for the human.
     int16_t BidClicked = 0;
     // The card the human's accepted click chose, handed from the click to the waiting turn.
     int16_t CardClicked = 0;
     bool CardClickLock = false;
-    int16_t MsgAnswer = 0;
 };
 
 // The card played in Place (1 leads .. 4 last) of the trick led by Leader.

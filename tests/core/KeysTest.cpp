@@ -5,11 +5,13 @@
 #include "TestTable.h"
 
 #include "commands/Keys.h"
+#include "flow/Questions.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <initializer_list>
+#include <optional>
 #include <ostream>
 #include <vector>
 
@@ -205,15 +207,27 @@ TEST(Keys, TheMessageBoxIsAnsweredByKeyAsByAClickOnTheMarkedButton) {
     EXPECT_EQ(Marked, (std::vector<int>{1, 0, 1, 0, 1, 1, 0, 0}));
     T.Press({Key::Escape});
     EXPECT_FALSE(T.G.View.MessageBox.Visible);
-    EXPECT_EQ(T.G.State.MsgAnswer, 1) << "Escape is the no of a question";
-    EXPECT_FALSE(T.G.View.Quit);
+    EXPECT_FALSE(T.G.View.Quit) << "Escape is the no of a question";
+    EXPECT_TRUE(T.G.Steps.Running());
     EXPECT_EQ(T.Mark(), CardMark(CardsOf(T.G.State, Human).front())) << "back on the hand";
 
     T.ClickOn({Element::NewGame});
     EXPECT_EQ(T.Mark(), ButtonMark(0));
     T.Press({Key::Tab, Key::Return});
-    EXPECT_EQ(T.G.State.MsgAnswer, 1);
     EXPECT_TRUE(T.G.Steps.AwaitingHuman(HumanWait::Card)) << "the hand goes on";
+
+    // The answer as the follow-up is handed it: Return the marked button, Escape the last.
+    for (const auto& [Keys, Button] : {std::pair{std::vector<Key>{Key::End, Key::BackTab, Key::Return}, 1},
+                                       std::pair{std::vector<Key>{Key::Escape}, 2}}) {
+        std::optional<Answer> Given;
+        ASSERT_TRUE(Ask(T.G, Question{"Ann Sure?", {"Yes", "No", "Maybe"}, 1, "Sure"},
+                        [&Given](Game&, const Answer& A) { Given = A; }));
+        ShowFocus(T.G);
+        for (Key K : Keys)
+            T.Press({K});
+        ASSERT_TRUE(Given);
+        EXPECT_EQ(Given->Button, Button);
+    }
 }
 
 TEST(Keys, ReturnOrSpaceContinuesAndReturnOrEscapeClosesTheStatistics) {

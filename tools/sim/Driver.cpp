@@ -57,7 +57,6 @@ bool Driver::Answer() {
     GameState& S = G.State;
     const DisplayModel& V = G.View;
     if (V.MessageBox.Visible) {
-        if (V.MessageBox.Title.find("A Draw") != std::string::npos) ++Draws;
         Click(G, {Element::MessageButton, 0});
         return true;
     }

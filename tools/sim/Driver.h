@@ -47,14 +47,17 @@ public:
     // Virtual milliseconds since the first New Game.
     uint64_t VirtualMs() const { return Clock.Elapsed() - StartedAt; }
     uint64_t Fallbacks() const { return South.Fallbacks(); }
-    uint64_t DrawsAnnounced() const { return Draws; }
+    uint64_t DrawsAnnounced() const { return End.Draws; }
     const Game& Table() const { return G; }
 
 private:
+    // Whether the game under way is over, and the draws announced so far.
     class EndWatch final : public SimListener {
     public:
+        void DrawAnnounced(const GameState&) override { ++Draws; }
         void GameOver(const GameState&, const BySeat<int16_t>&, int) override { Over = true; }
         bool Over = false;
+        uint64_t Draws = 0;
     };
 
     bool Stop(std::string Why);
@@ -78,7 +81,6 @@ private:
     Invariants* Checks = nullptr;
     uint64_t StartedAt = 0;
     uint64_t GameNo = 0;
-    uint64_t Draws = 0;
     std::string Trouble;
 };
 

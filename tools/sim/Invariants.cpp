@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sim/Invariants.h"
 
+#include "flow/Questions.h"
+
 #include <numeric>
 
 namespace tarnwick::sim {
@@ -266,6 +268,11 @@ void Invariants::AtWait(const Game& G) {
         V.FramResults.Visible != G.Steps.AwaitingHuman(HumanWait::Continue) ||
         V.MessageBox.Visible != G.Steps.AwaitingHuman(HumanWait::Answer))
         return Fail("the panel shown is not the one the game waits for");
+    // The game keeps its own facts beside what it shows, and never asks the table for them.
+    if (V.MessageBox.Visible != MessageBoxOpen(G) || V.NameInput.Visible != NameBoxOpen(G) ||
+        (MessageBoxOpen(G) && V.MessageBox.Captions != G.Asked.Captions) || V.MnuGameEnabled == G.MenusRest ||
+        V.MnuOptionsEnabled == G.MenusRest || V.FramMoney.Visible != G.StatisticsOpen)
+        return Fail("the table shows what the game does not hold");
     if (V.FramBids.Visible && (Now != Phase::Dealing || DealtCount != CardCount))
         return Fail("the bid panel is up before the deal is complete");
     if (HumanToPlay && (Now != Phase::Playing || CardsLeft(S, Human) == 0))

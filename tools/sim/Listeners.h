@@ -42,6 +42,10 @@ public:
         for (SimListener* L : Everyone)
             L->HandScored(S);
     }
+    void DrawAnnounced(const GameState& S) override {
+        for (SimListener* L : Everyone)
+            L->DrawAnnounced(S);
+    }
     void GameOver(const GameState& S, const BySeat<int16_t>& FinalScore, int Winner) override {
         for (SimListener* L : Everyone)
             L->GameOver(S, FinalScore, Winner);
