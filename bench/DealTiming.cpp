@@ -46,9 +46,9 @@ double RunOnce(Game& G, Routine What) {
     QElapsedTimer Watch;
     qint64 Nanoseconds = 0;
     Watch.start();
-    G.Steps.Run(Timed(G, What, Watch, Nanoseconds, Loop));
+    G.Flow.Run(Timed(G, What, Watch, Nanoseconds, Loop));
     // A routine that never waited is already over, and a quit before exec would be lost.
-    if (G.Steps.Running()) Loop.exec();
+    if (G.Flow.Running()) Loop.exec();
     return static_cast<double>(Nanoseconds) / 1e6;
 }
 

@@ -53,13 +53,13 @@ public:
     static constexpr uint8_t Chooser = West;
 
     explicit Positions(int Place) {
-        std::mt19937_64 Dice(Place);
+        std::mt19937_64 Generator(Place);
         for (int Deal = 0; Deal < 64; ++Deal) {
             GameState S;
             InitDeck(S.Deck);
-            DealRandomly(S, Dice);
-            const auto Tricks = static_cast<int>(Dice() % 12);
-            uint8_t Leader = static_cast<uint8_t>(Dice() % SeatCount);
+            DealRandomly(S, Generator);
+            const auto Tricks = static_cast<int>(Generator() % 12);
+            uint8_t Leader = static_cast<uint8_t>(Generator() % SeatCount);
             for (int Trick = 0; Trick < Tricks; ++Trick)
                 Leader = PlayTrick(S, Leader, 4);
             // The chooser sits in place Place: the leader is that many seats before it.
@@ -72,11 +72,11 @@ public:
     std::vector<GameState> Tables;
 
 private:
-    static void DealRandomly(GameState& S, std::mt19937_64& Dice) {
+    static void DealRandomly(GameState& S, std::mt19937_64& Generator) {
         std::vector<int16_t> Pack(CardCount);
         for (int16_t K = 0; K < CardCount; ++K)
             Pack[static_cast<size_t>(K)] = static_cast<int16_t>(K + 1);
-        std::shuffle(Pack.begin(), Pack.end(), Dice);
+        std::shuffle(Pack.begin(), Pack.end(), Generator);
         for (size_t I = 0; I < Pack.size(); ++I)
             S.Deck[Pack[I]].Holder = static_cast<int16_t>(I % SeatCount);
     }

@@ -71,14 +71,14 @@ Fault F4 src/commands/Statistics.cpp '        SaveMoneyData(Asker);' '' \
     "Money.dat not saved when the statistics are deleted"
 Fault F5 src/flow/ShowRecords.cpp '    G.View.LblPMoney.Caption = Name;' '' \
     "the name, new or old, missing from the statistics frame"
-Fault H1 src/flow/Questions.cpp '    G.Steps.Hold();' '' "a question does not hold the game"
-Fault H2 src/flow/Flow.cpp 'if (std::exchange(DueWhileHeld, false)) Resume();' 'DueWhileHeld = false;' \
+Fault H1 src/flow/Questions.cpp '    G.Flow.Hold();' '' "a question does not hold the game"
+Fault H2 src/flow/FlowRunner.cpp 'if (std::exchange(DueWhileHeld, false)) Resume();' 'DueWhileHeld = false;' \
     "a pause that ran out while held never ends"
-Fault H3 src/flow/Flow.cpp 'if (!WaitingForHuman || Awaited != With || Pending) return false;' \
+Fault H3 src/flow/FlowRunner.cpp 'if (!WaitingForHuman || Awaited != With || Pending) return false;' \
     $'static_cast<void>(With);\n    if (!WaitingForHuman || Pending) return false;' "any answer wakes any wait for the human"
-Fault H4 src/flow/Flow.cpp 'if (Time.TickCount() - PauseFrom < PauseMs) {' 'if (false) {' \
+Fault H4 src/flow/FlowRunner.cpp 'if (Time.TickCount() - PauseFrom < PauseMs) {' 'if (false) {' \
     "a timer that fires early ends the pause early"
-Fault H5 src/flow/Flow.cpp 'if (Pending) Time.CancelTimer(std::exchange(Pending, 0));' 'Pending = 0;' \
+Fault H5 src/flow/FlowRunner.cpp 'if (Pending) Time.CancelTimer(std::exchange(Pending, 0));' 'Pending = 0;' \
     "a flow given up leaves its timer running"
 Fault H6 src/commands/Commands.cpp $'    // The Game menu rests while the cards are dealt.\n    if (G.MenusRest) return ClickResult::Ignored;\n' '' \
     "New Game heard during the deal"
@@ -93,13 +93,13 @@ Fault Z4 src/flow/Sweep.cpp 'V.BringToFrontOfAll(FourthCard(S));' 'V.BringToFron
     "the trick's last card brought in front of the cards only, under the score panel"
 Fault Z2 src/flow/Tricks.cpp '    G.View.BringToFront(BotCard);' '' "a computer player's card not brought to the front"
 Fault Z3 src/flow/NewHand.cpp '        V.LblBid[Seat].Caption.clear();' '' "the bid boxes not cleared with the table"
-Fault N1 src/flow/Flow.cpp $'        Later();\n        StepDone();\n' $'        Later();\n' \
+Fault N1 src/flow/FlowRunner.cpp $'        Later();\n        StepDone();\n' $'        Later();\n' \
     "a failed save's note set without the window being told"
 Fault Y1 src/rules/Trick.cpp $'#include "rules/Trick.h"\n' $'#include "rules/Trick.h"\n#include "flow/Game.h"\n' \
     "the rules include a header of the flow above them"
 Fault M1 src/flow/Tricks.cpp $'    co_await JustMoveCardsOut(G, W);\n' $'    S.Leader = W;\n    co_await JustMoveCardsOut(G, W);\n' \
     "the winner leads before the trick is swept, so the wrong card flies to the winner"
-Fault V1 src/flow/Flow.cpp '        PauseFrom += Time.TickCount() - FrozenAt;' '' \
+Fault V1 src/flow/FlowRunner.cpp '        PauseFrom += Time.TickCount() - FrozenAt;' '' \
     "the time the review stood open is taken from the pause under way"
 Fault V2 src/flow/Tricks.cpp 'S.Played.Add({S.Leader, S.PlayedCard, W});' 'S.Played.Add({W, S.PlayedCard, S.Leader});' \
     "the review swaps a trick's leader and winner"

@@ -63,7 +63,7 @@ double Since(Clock::time_point Start) {
 
 class Monkey {
 public:
-    Monkey(Options O, Desk& X) : Opt(std::move(O)), X(X), Dice(Opt.Seed) {
+    Monkey(Options O, Desk& X) : Opt(std::move(O)), X(X), Generator(Opt.Seed) {
         Folder = fs::path(Opt.Game).parent_path();
     }
 
@@ -87,7 +87,7 @@ private:
     void PressKeys(const std::vector<TopWindow>& All);
     void ChooseFromMenu(const std::vector<TopWindow>& All);
     void CloseAWindow(const std::vector<TopWindow>& All);
-    void Answer(const TopWindow& Question);
+    void AnswerQuestion(const TopWindow& Question);
     void ClickAt(int Px, int Py, unsigned Button = 1);
 
     // What it watches.
@@ -97,12 +97,12 @@ private:
     void Sleep(int Ms);
     void Note(const std::string& What);
     int Fault(const std::string& Kind, const std::string& Detail);
-    int Pick(int Below) { return std::uniform_int_distribution<int>(0, Below - 1)(Dice); }
-    bool Chance(double P) { return std::uniform_real_distribution<double>(0, 1)(Dice) < P; }
+    int Pick(int Below) { return std::uniform_int_distribution<int>(0, Below - 1)(Generator); }
+    bool Chance(double P) { return std::uniform_real_distribution<double>(0, 1)(Generator) < P; }
 
     Options Opt;
     Desk& X;
-    std::mt19937 Dice;
+    std::mt19937 Generator;
     fs::path Folder;
     pid_t Child = 0;
     Clock::time_point ChildStart;
@@ -337,7 +337,7 @@ void Monkey::CloseAWindow(const std::vector<TopWindow>& All) {
 
 // A button of the question: the message box's first or second, the about box's O.K, or the name
 // box's keys.
-void Monkey::Answer(const TopWindow& Q) {
+void Monkey::AnswerQuestion(const TopWindow& Q) {
     if (Q.Id != AskedWindow) {
         AskedWindow = Q.Id;
         UnansweredClicks = 0;
@@ -437,7 +437,7 @@ void Monkey::Act() {
         const unsigned long Asked = Question->Id;
         const bool Again = Asked == AskedWindow;
         X.ForgetUnmap(Asked);
-        Answer(*Question);
+        AnswerQuestion(*Question);
         // An answered question goes at once; one that stays after its button was clicked counts.
         bool Gone = false;
         for (int Wait = 0; Wait < 40 && !Gone; ++Wait) {

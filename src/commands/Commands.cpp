@@ -55,7 +55,7 @@ ClickResult MnuExit_Click(Game& G) {
             : SeeYou(G, " Are you sure you wish to leave?.", "Yes Please", "Ooops - No");
     return TakenIf(Ask(G, Leave, [](Game& Asker, const Answer& Given) {
         if (Given.Button != 0) return;
-        Asker.Steps.Abandon();
+        Asker.Flow.Abandon();
         if (Asker.CloseWindows) Asker.CloseWindows();
         SaveMoneyData(Asker);
         SaveNameData(Asker);

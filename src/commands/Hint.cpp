@@ -14,7 +14,7 @@ std::optional<Clickable> HintFor(const Game& G) {
     const GameState& S = G.State;
     switch (KeysActIn(G)) {
     case KeyPlace::Bids:
-        if (!G.Steps.AwaitingHuman(HumanWait::Bid)) return std::nullopt;
+        if (!G.Flow.AwaitingHuman(HumanWait::Bid)) return std::nullopt;
         return Clickable{Element::BidNumber, AdjustedForTarget(BotsBids(S.Deck, Human), S.Score[Human], S.TargetScore)};
     case KeyPlace::Hand:
         return Clickable{Element::Card, BotPlaysPlace(S, Human, HumanPlaceInTrick(S))};

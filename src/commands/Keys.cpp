@@ -183,13 +183,13 @@ int BidNumberFrom(int From, Key Arrow) {
 
 KeyPlace KeysActIn(const Game& G) {
     if (MessageBoxOpen(G)) return KeyPlace::MessageBox;
-    if (NameBoxOpen(G) || G.Steps.Held()) return KeyPlace::None;
+    if (NameBoxOpen(G) || G.Flow.Held()) return KeyPlace::None;
     if (G.StatisticsOpen) return KeyPlace::Statistics;
     // The results hide at the Continue that answers them; the bid panel once the bid is made.
-    if (G.Steps.AwaitingAnswer(HumanWait::Continue)) return KeyPlace::Results;
-    if (G.Steps.AwaitingHuman(HumanWait::Bid)) return KeyPlace::Bids;
+    if (G.Flow.AwaitingAnswer(HumanWait::Continue)) return KeyPlace::Results;
+    if (G.Flow.AwaitingHuman(HumanWait::Bid)) return KeyPlace::Bids;
     const GameState& S = G.State;
-    if (S.GameInProgress && !S.CardClickLock && G.Steps.AwaitingHuman(HumanWait::Card) &&
+    if (S.GameInProgress && !S.CardClickLock && G.Flow.AwaitingHuman(HumanWait::Card) &&
         !HumanCards(S).empty())
         return KeyPlace::Hand;
     return KeyPlace::None;

@@ -24,7 +24,7 @@ std::string ReviewCaption(const GameState& S, int Index) {
 }
 
 bool CanReview(const Game& G) {
-    return G.State.Played.Count > 0 && !Reviewing(G) && !G.Steps.Held() && !QuestionOpen(G);
+    return G.State.Played.Count > 0 && !Reviewing(G) && !G.Flow.Held() && !QuestionOpen(G);
 }
 
 bool Reviewing(const Game& G) {
@@ -34,7 +34,7 @@ bool Reviewing(const Game& G) {
 bool OpenReview(Game& G) {
     if (!CanReview(G)) return false;
     G.Reviewed = G.State.Played.Count - 1;
-    G.Steps.Freeze();
+    G.Flow.Freeze();
     ShowReview(G);
     return true;
 }
@@ -48,7 +48,7 @@ void StepReview(Game& G, int By) {
 void CloseReview(Game& G) {
     if (!Reviewing(G)) return;
     G.Reviewed = -1;
-    G.Steps.Thaw();
+    G.Flow.Thaw();
     ShowReview(G);
 }
 

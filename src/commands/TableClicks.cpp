@@ -10,9 +10,9 @@ namespace tarnwick {
 
 ClickResult Cds_Click(Game& G, int CardNo) {
     GameState& S = G.State;
-    if (CardNo < 1 || CardNo > CardCount || G.Steps.Held()) return ClickResult::Ignored;
+    if (CardNo < 1 || CardNo > CardCount || G.Flow.Held()) return ClickResult::Ignored;
     if (S.Deck[CardNo].Holder != Human || !S.GameInProgress || S.CardClickLock ||
-        !G.Steps.AwaitingHuman(HumanWait::Card))
+        !G.Flow.AwaitingHuman(HumanWait::Card))
         return ClickResult::Ignored;
     if (!IsLegalForHuman(S, static_cast<int16_t>(CardNo), HumanPlaceInTrick(S) == 1)) {
         G.View.StatusPanel2 = S.PlayerName + " Sorry, you cannot play that card. Try again please";
@@ -22,24 +22,24 @@ ClickResult Cds_Click(Game& G, int CardNo) {
     // this one is still on its way to the table.
     S.CardClickLock = true;
     S.CardClicked = static_cast<int16_t>(CardNo);
-    G.Steps.WakeHuman(HumanWait::Card);
+    G.Flow.WakeHuman(HumanWait::Card);
     return ClickResult::Taken;
 }
 
 ClickResult LblBids_Click(Game& G, int Index) {
     // A click made while the game stands still behind a modal window is not taken.
-    if (!G.Steps.AwaitingHuman(HumanWait::Bid) || G.Steps.Held() || Index < 0 || Index > 13)
+    if (!G.Flow.AwaitingHuman(HumanWait::Bid) || G.Flow.Held() || Index < 0 || Index > 13)
         return ClickResult::Ignored;
     G.State.BidClicked = static_cast<int16_t>(Index);
-    G.Steps.WakeHuman(HumanWait::Bid);
+    G.Flow.WakeHuman(HumanWait::Bid);
     return ClickResult::Taken;
 }
 
 ClickResult CmdClose_Click(Game& G) {
     // The frame hides at the click, before the hand goes on; a second click finds it answered.
-    if (!G.Steps.AwaitingAnswer(HumanWait::Continue) || G.Steps.Held()) return ClickResult::Ignored;
+    if (!G.Flow.AwaitingAnswer(HumanWait::Continue) || G.Flow.Held()) return ClickResult::Ignored;
     G.View.FramResults.Visible = false;
-    G.Steps.WakeHuman(HumanWait::Continue);
+    G.Flow.WakeHuman(HumanWait::Continue);
     return ClickResult::Taken;
 }
 
@@ -49,7 +49,7 @@ ClickResult Label1_Click(Game& G, int Index) {
     return ClickResult::Taken;
 }
 
-ClickResult NameInput_Answer(Game& G, std::optional<std::string> Typed) {
+ClickResult NameInput_Closed(Game& G, std::optional<std::string> Typed) {
     if (!NameBoxOpen(G)) return ClickResult::Ignored;
     AnswerNameInput(G, std::move(Typed));
     return ClickResult::Taken;

@@ -25,6 +25,6 @@ ClickResult CmdClose_Click(Game& G);
 ClickResult Label1_Click(Game& G, int Index);
 
 // The name box's answer: the text typed, or nothing when it was cancelled.
-ClickResult NameInput_Answer(Game& G, std::optional<std::string> Typed);
+ClickResult NameInput_Closed(Game& G, std::optional<std::string> Typed);
 
 } // namespace tarnwick

@@ -60,7 +60,7 @@ Task<int16_t> GetPlayerBid(Game& G) {
     G.View.StatusPanel2 = S.PlayerName + " click a number above for how many tricks you will make.";
     G.View.FramBids.Visible = true;
     S.BidClicked = -1;
-    co_await G.Steps.WaitForHuman(HumanWait::Bid);
+    co_await G.Flow.WaitForHuman(HumanWait::Bid);
     const int16_t Bid = S.BidClicked;
     G.View.FramBids.Visible = false;
     co_return Bid;

@@ -51,7 +51,7 @@ Task<> Riffle(Game& G) {
 
 int16_t RandomCard(Game& G) {
     for (;;) {
-        const auto R = static_cast<int16_t>(RoundHalfToEven(G.Dice.Uniform() * CardCount));
+        const auto R = static_cast<int16_t>(RoundHalfToEven(G.Random.Uniform() * CardCount));
         if (R != 0 && G.State.Deck[R].Holder == InNoHand) return R;
     }
 }

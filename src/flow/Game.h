@@ -6,10 +6,10 @@
 
 #include "flow/Answer.h"
 #include "flow/Clock.h"
-#include "flow/Flow.h"
+#include "flow/FlowRunner.h"
 #include "flow/GameEvents.h"
 #include "rules/GameState.h"
-#include "flow/Random.h"
+#include "flow/RandomGenerator.h"
 #include "flow/Sounds.h"
 #include "flow/DisplayModel.h"
 #include "flow/KeyFocus.h"
@@ -22,7 +22,7 @@ namespace tarnwick {
 
 struct Game {
     Game(Clock& Time, Speaker& Sounds, uint64_t Seed, std::filesystem::path RecordsFolder)
-        : Time(Time), Sounds(Sounds), Steps(Time), Dice(Seed), RecordsFolder(std::move(RecordsFolder)) {}
+        : Time(Time), Sounds(Sounds), Flow(Time), Random(Seed), RecordsFolder(std::move(RecordsFolder)) {}
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
@@ -30,8 +30,8 @@ struct Game {
     DisplayModel View;
     Clock& Time;
     Speaker& Sounds;
-    Flow Steps;
-    Random Dice;
+    FlowRunner Flow;
+    RandomGenerator Random;
     std::filesystem::path RecordsFolder;
     // Where an earlier run may have kept the records, read from when RecordsFolder has none yet.
     std::filesystem::path EarlierRecordsFolder;

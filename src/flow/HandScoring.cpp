@@ -23,7 +23,7 @@ Task<> ScoreHand(Game& G) {
     }
     V.FramResults.Visible = true;
     G.Sounds.PlayWave(Wave::RingOut);
-    co_await G.Steps.WaitForHuman(HumanWait::Continue);
+    co_await G.Flow.WaitForHuman(HumanWait::Continue);
     co_await EndOfGameCheck(G);
 }
 

@@ -25,7 +25,7 @@ Task<> HumanTurn(Game& G, int Place) {
     GameState& S = G.State;
     S.CardClickLock = false;
     G.View.StatusPanel2 = S.PlayerName + " please click on card you wish to play.";
-    co_await G.Steps.WaitForHuman(HumanWait::Card);
+    co_await G.Flow.WaitForHuman(HumanWait::Card);
 
     const int16_t K = S.CardClicked;
     if (Place != 1) S.SuitLed = S.Deck[FirstCard(S)].Suit;

@@ -73,7 +73,7 @@ Task<> NewHand(Game& G) {
     ClearTable(G);
     co_await Riffle(G);
     S.CardClickLock = true;
-    if (!S.GameInProgress) S.Dealer = static_cast<uint8_t>(std::floor(G.Dice.Uniform() * SeatCount));
+    if (!S.GameInProgress) S.Dealer = static_cast<uint8_t>(std::floor(G.Random.Uniform() * SeatCount));
     for (size_t Seat = 0; Seat < SeatCount; ++Seat) {
         S.TricksWon[Seat] = 0;
         V.Lblmade[Seat].Caption = "0";
@@ -99,11 +99,11 @@ Task<> PlayGame(Game& G) {
 }
 
 void StartNewGame(Game& G) {
-    G.Steps.Abandon();
+    G.Flow.Abandon();
     // The results of a hand given up are not left waiting for a Continue that would go nowhere.
     G.View.FramResults.Visible = false;
     G.State.GameInProgress = false;
-    G.Steps.Run(PlayGame(G));
+    G.Flow.Run(PlayGame(G));
 }
 
 } // namespace tarnwick

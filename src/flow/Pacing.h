@@ -36,7 +36,7 @@ inline int LeftForHumanCard(const GameState& S, int Place) {
 
 // Waits Ms milliseconds from now; no wait at all when Ms is 0 or less.
 inline auto Pause(Game& G, int Ms) {
-    return G.Steps.Wait(G.Time.TickCount(), Ms);
+    return G.Flow.Wait(G.Time.TickCount(), Ms);
 }
 
 // The sound of a card landing, then the same wait as Pause.

@@ -9,13 +9,13 @@ namespace {
 
 void Opened(Game& G, FollowUp Then) {
     G.AfterAnswer = std::move(Then);
-    G.Steps.Hold();
+    G.Flow.Hold();
 }
 
 void Answered(Game& G, const Answer& Given) {
     FollowUp Then = std::exchange(G.AfterAnswer, {});
     if (Then) Then(G, Given);
-    G.Steps.Release();
+    G.Flow.Release();
 }
 
 } // namespace

@@ -43,8 +43,8 @@ bool ButtonShown(const Game& G, int Index);
 // coroutine, and best given a named Question: a string-holding argument that has to live across a
 // suspension is exactly what this compiler has been seen to copy wrongly.
 [[nodiscard]] inline auto MsgBoxDeluxe(Game& G, const Question& Q) {
-    Ask(G, Q, [](Game& Asker, const Answer&) { Asker.Steps.WakeHuman(HumanWait::Answer); });
-    return G.Steps.WaitForHuman(HumanWait::Answer);
+    Ask(G, Q, [](Game& Asker, const Answer&) { Asker.Flow.WakeHuman(HumanWait::Question); });
+    return G.Flow.WaitForHuman(HumanWait::Question);
 }
 
 // The open message box closes with button Button clicked, the name box with the text typed (or

@@ -17,7 +17,7 @@ bool Saved(Game& G, bool Written) {
     }
     if (G.SaveFailureTold) return false;
     G.SaveFailureTold = true;
-    G.Steps.Post([&G, Note = G.State.PlayerName + SaveFailedText] { G.View.StatusPanel2 = Note; });
+    G.Flow.Post([&G, Note = G.State.PlayerName + SaveFailedText] { G.View.StatusPanel2 = Note; });
     return false;
 }
 

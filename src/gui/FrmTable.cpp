@@ -40,7 +40,7 @@ FrmTable::FrmTable(const QString& AssetFolder, std::filesystem::path RecordsFold
       Sounds(AssetFolder), Pics(AssetFolder),
       TheGame(std::make_unique<Game>(*Time, Sounds, Seed, std::move(RecordsFolder))) {
     setWindowTitle(QString::fromStdString(TheGame->View.WindowCaption));
-    TheGame->Steps.SetAfterEachStep([this] { Render(); });
+    TheGame->Flow.SetAfterEachStep([this] { Render(); });
     MsgBox = new MFormDeluxe(this, *TheGame, AssetFolder, [this] { Render(); });
     BuildMenus();
     BuildMenuBarKeys();
@@ -151,9 +151,9 @@ void FrmTable::BuildMenus() {
             Splash = new FrmSplash(this, AssetFolder);
             connect(Splash, &FrmSplash::TableHeld, this, [this](bool Held) {
                 if (Held)
-                    TheGame->Steps.Hold();
+                    TheGame->Flow.Hold();
                 else
-                    TheGame->Steps.Release();
+                    TheGame->Flow.Release();
                 Render();
             });
         }
@@ -374,7 +374,7 @@ void FrmTable::SyncNameInput() {
         std::optional<std::string> Typed;
         if (Result == QDialog::Accepted) Typed = NameBox->textValue().toStdString();
         NameBox = nullptr;
-        NameInput_Answer(*TheGame, std::move(Typed));
+        NameInput_Closed(*TheGame, std::move(Typed));
         Render();
     });
     NameBox->open();
@@ -398,7 +398,7 @@ void FrmTable::Start() {
     FitToScreen();
     show();
     Render();
-    TheGame->Steps.Run(Form_Load(*TheGame));
+    TheGame->Flow.Run(Form_Load(*TheGame));
     Render();
 }
 

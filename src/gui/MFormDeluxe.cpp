@@ -193,9 +193,9 @@ private:
     int MarkThick = 2;
 };
 
-MFormDeluxe::MFormDeluxe(QWidget* Table, Game& G, QString AssetFolder, std::function<void()> AfterAnswer)
+MFormDeluxe::MFormDeluxe(QWidget* Table, Game& G, QString AssetFolder, std::function<void()> RenderTable)
     : QDialog(Table, Qt::Dialog | Qt::FramelessWindowHint), G(G), AssetFolder(std::move(AssetFolder)),
-      AfterAnswer(std::move(AfterAnswer)) {
+      RenderTable(std::move(RenderTable)) {
     setObjectName(QStringLiteral("MFormDeluxe"));
     SetColours(this, BoxBack, MessageGreen);
 
@@ -222,7 +222,7 @@ MFormDeluxe::MFormDeluxe(QWidget* Table, Game& G, QString AssetFolder, std::func
     for (int I = 0; I < 3; ++I) {
         MsgButton* Button = new MsgButton(this, I);
         Button->Caption->OnPress = [Button] { Button->SetPressed(true); };
-        Button->Caption->OnClick = [this, I] { Answer(I); };
+        Button->Caption->OnClick = [this, I] { PressButton(I); };
         OfferClick(Button->Caption, QAccessible::Button, [Caption = Button->Caption] {
             Caption->OnPress();
             Caption->OnClick();
@@ -295,12 +295,12 @@ void MFormDeluxe::LayOut(const MessageBoxModel& Box) {
     update();
 }
 
-void MFormDeluxe::Answer(int Index) {
+void MFormDeluxe::PressButton(int Index) {
     Click(G, {Element::MessageButton, Index});
     // Whatever the answer leads to, a question asked next starts with every button raised.
     Shown.reset();
     Sync();
-    if (AfterAnswer) AfterAnswer();
+    if (RenderTable) RenderTable();
 }
 
 QPixmap MFormDeluxe::Picture(int PictureNo) const {
@@ -329,7 +329,7 @@ bool MFormDeluxe::Pressed(Key Target) {
     if (!G.View.MessageBox.Visible) {
         Shown.reset();
         Sync();
-        if (AfterAnswer) AfterAnswer();
+        if (RenderTable) RenderTable();
     } else {
         RenderFocus();
     }

@@ -26,9 +26,9 @@ class MsgText;
 class MFormDeluxe final : public QDialog {
     Q_OBJECT
 public:
-    // AfterAnswer runs once a click has answered the box and the game has taken the answer, so
+    // RenderTable runs once a click has answered the box and the game has taken the answer, so
     // that the table can show what the answer changed.
-    MFormDeluxe(QWidget* Table, Game& G, QString AssetFolder, std::function<void()> AfterAnswer);
+    MFormDeluxe(QWidget* Table, Game& G, QString AssetFolder, std::function<void()> RenderTable);
 
     // Opens, refreshes or hides the box to match the game's display model. Cheap when nothing
     // changed, so the table can call it after every step.
@@ -48,7 +48,7 @@ protected:
 
 private:
     void LayOut(const MessageBoxModel& Box);
-    void Answer(int Index);
+    void PressButton(int Index);
     // A key for the box; true when it was taken.
     bool Pressed(Key Target);
     // Rings the button the keyboard's focus rests on, and tells a screen reader when it moves.
@@ -57,7 +57,7 @@ private:
 
     Game& G;
     QString AssetFolder;
-    std::function<void()> AfterAnswer;
+    std::function<void()> RenderTable;
     TableScale Scale;
     // The question as last laid out, to tell a new question from the one already shown.
     std::optional<MessageBoxModel> Shown;

@@ -53,7 +53,7 @@ TEST(Bidding, BidPanelHearsOnlyOneClickOnANumberWhileShown) {
     Click(T.G, {Element::BidNumber, 5});
     EXPECT_EQ(S.BidClicked, 0);
     T.Clock.RunUntilIdle();
-    ASSERT_TRUE(T.G.Steps.AwaitingHuman(HumanWait::Bid));
+    ASSERT_TRUE(T.G.Flow.AwaitingHuman(HumanWait::Bid));
     for (const int Outside : {-1, 14})
         Click(T.G, {Element::BidNumber, Outside});
     EXPECT_TRUE(T.Clock.Idle());

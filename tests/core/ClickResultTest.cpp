@@ -55,12 +55,12 @@ TEST(ClickResult, EveryClickSaysWhatBecameOfIt) {
                      {"so does Exit", {Element::Exit}, Ignored},
                      {"and the Options menu", {Element::Target100}, Ignored}});
     T.Clock.RunUntilIdle();
-    ASSERT_TRUE(T.G.Steps.AwaitingHuman(HumanWait::Bid));
+    ASSERT_TRUE(T.G.Flow.AwaitingHuman(HumanWait::Bid));
     ExpectEach(T.G, {{"no bid of 14", {Element::BidNumber, 14}, Ignored},
                      {"no card while bidding", {Element::Card, CardsOf(S, Human).front()}, Ignored},
                      {"a bid of 3", {Element::BidNumber, 3}, Taken}});
     T.Clock.RunUntilIdle();
-    ASSERT_TRUE(T.G.Steps.AwaitingHuman(HumanWait::Card));
+    ASSERT_TRUE(T.G.Flow.AwaitingHuman(HumanWait::Card));
 
     const int Spade = CardsOf(S, Human).back(), Lead = FirstLegal(S);
     ASSERT_TRUE(IsSpade(Spade));
@@ -90,11 +90,11 @@ TEST(ClickResult, EveryClickSaysWhatBecameOfIt) {
 TEST(ClickResult, TheNameBoxAnswerIsTakenOnlyWhileItIsOpen) {
     Table T;
     T.StartUp();
-    EXPECT_EQ(NameInput_Answer(T.G, "Ann"), Ignored);
+    EXPECT_EQ(NameInput_Closed(T.G, "Ann"), Ignored);
     EXPECT_EQ(Click(T.G, {Element::ChangeName}), Taken);
     EXPECT_EQ(Click(T.G, {Element::DeleteStatistics}), Ignored) << "the name box is open";
-    EXPECT_EQ(NameInput_Answer(T.G, std::nullopt), Taken);
-    EXPECT_EQ(NameInput_Answer(T.G, "Ann"), Ignored);
+    EXPECT_EQ(NameInput_Closed(T.G, std::nullopt), Taken);
+    EXPECT_EQ(NameInput_Closed(T.G, "Ann"), Ignored);
     EXPECT_EQ(T.G.State.PlayerName, "Player");
 }
 

@@ -22,7 +22,7 @@ void CheckAfterHand(Table& T, uint8_t Hand, BySeat<int16_t> Scores) {
     T.G.State.GameInProgress = true;
     T.G.State.HandNumber = Hand;
     T.G.State.Score = Scores;
-    T.G.Steps.Run(EndOfGameCheck(T.G));
+    T.G.Flow.Run(EndOfGameCheck(T.G));
     T.Clock.RunUntilIdle();
 }
 
@@ -86,7 +86,7 @@ TEST(EndOfGameCheck, TargetLastHandsAndDraws) {
         EXPECT_EQ(T.G.View.Lblwins[static_cast<size_t>(C.Winner)].Caption, "1");
         EXPECT_EQ(S.Score, (BySeat<int16_t>{}));
         EXPECT_EQ(T.G.View.StatusPanel2, "Press F2 for a new game or Ctrl + x to exit.");
-        EXPECT_FALSE(T.G.Steps.Running());
+        EXPECT_FALSE(T.G.Flow.Running());
     }
 }
 

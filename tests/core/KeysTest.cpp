@@ -23,7 +23,7 @@ using namespace tarnwick::test;
 // A table whose mark follows every step of the game, as the window's does.
 struct KeyTable : Table {
     explicit KeyTable(uint64_t Seed = BeatrixDealsFirst) : Table(Seed) {
-        G.Steps.SetAfterEachStep([this] { ShowFocus(G); });
+        G.Flow.SetAfterEachStep([this] { ShowFocus(G); });
     }
 
     void Press(std::initializer_list<Key> Keys) {
@@ -43,7 +43,7 @@ struct KeyTable : Table {
     void BidAndWaitForCard(std::initializer_list<Key> Keys) {
         Press(Keys);
         Clock.RunUntilIdle();
-        ASSERT_TRUE(G.Steps.AwaitingHuman(HumanWait::Card));
+        ASSERT_TRUE(G.Flow.AwaitingHuman(HumanWait::Card));
     }
 };
 
@@ -134,7 +134,7 @@ TEST(Keys, TheMarkGoesOverTheHandAndComesBackWhereItWasOrOnTheLeftmostCard) {
     T.Press({Key::Right});
     EXPECT_EQ(T.G.State.CardClicked, Lead);
     T.Clock.RunUntilIdle();
-    ASSERT_TRUE(T.G.Steps.AwaitingHuman(HumanWait::Card));
+    ASSERT_TRUE(T.G.Flow.AwaitingHuman(HumanWait::Card));
     EXPECT_EQ(T.Mark(), CardMark(CardsOf(T.G.State, Human).front())) << "the played card's mark goes leftmost";
     // A card then played by the mouse hides the mark; at the next turn the first key shows it
     // again on the card it was on.
@@ -145,7 +145,7 @@ TEST(Keys, TheMarkGoesOverTheHandAndComesBackWhereItWasOrOnTheLeftmostCard) {
     MouseUsed(T.G);
     Click(T.G, CardMark(ByMouse));
     T.Clock.RunUntilIdle();
-    ASSERT_TRUE(T.G.Steps.AwaitingHuman(HumanWait::Card));
+    ASSERT_TRUE(T.G.Flow.AwaitingHuman(HumanWait::Card));
     EXPECT_FALSE(T.G.View.Focus.Shown);
     T.Press({Key::Left});
     EXPECT_EQ(T.G.View.Focus, (FocusMark{true, CardMark(Kept)}));
@@ -180,11 +180,11 @@ TEST(Keys, NoKeyIsTakenWhileTheGameIsHeld) {
     KeyTable T;
     T.NewGame();
     T.Press({Key::Digit2});
-    T.G.Steps.Hold();
+    T.G.Flow.Hold();
     EXPECT_EQ(KeysActIn(T.G), KeyPlace::None);
     EXPECT_FALSE(PressKey(T.G, Key::Return));
     EXPECT_FALSE(T.G.View.Focus.Shown);
-    T.G.Steps.Release();
+    T.G.Flow.Release();
     ShowFocus(T.G);
     EXPECT_TRUE(T.G.View.FramBids.Visible);
     EXPECT_EQ(T.G.View.Focus, (FocusMark{true, BidMark(2)}));
@@ -208,13 +208,13 @@ TEST(Keys, TheMessageBoxIsAnsweredByKeyAsByAClickOnTheMarkedButton) {
     T.Press({Key::Escape});
     EXPECT_FALSE(T.G.View.MessageBox.Visible);
     EXPECT_FALSE(T.G.View.Quit) << "Escape is the no of a question";
-    EXPECT_TRUE(T.G.Steps.Running());
+    EXPECT_TRUE(T.G.Flow.Running());
     EXPECT_EQ(T.Mark(), CardMark(CardsOf(T.G.State, Human).front())) << "back on the hand";
 
     T.ClickOn({Element::NewGame});
     EXPECT_EQ(T.Mark(), ButtonMark(0));
     T.Press({Key::Tab, Key::Return});
-    EXPECT_TRUE(T.G.Steps.AwaitingHuman(HumanWait::Card)) << "the hand goes on";
+    EXPECT_TRUE(T.G.Flow.AwaitingHuman(HumanWait::Card)) << "the hand goes on";
 
     // The answer as the follow-up is handed it: Return the marked button, Escape the last.
     for (const auto& [Keys, Button] : {std::pair{std::vector<Key>{Key::End, Key::BackTab, Key::Return}, 1},
@@ -256,7 +256,7 @@ TEST(Keys, ReturnOrSpaceContinuesAndReturnOrEscapeClosesTheStatistics) {
     T.Press({Key::Space});
     EXPECT_FALSE(T.G.View.FramResults.Visible);
     T.Clock.RunUntilIdle();
-    EXPECT_TRUE(T.G.View.FramBids.Visible || T.G.Steps.AwaitingHuman(HumanWait::Card));
+    EXPECT_TRUE(T.G.View.FramBids.Visible || T.G.Flow.AwaitingHuman(HumanWait::Card));
 }
 
 // A whole game by the mouse alone never shows the mark, nor moves it.
@@ -266,7 +266,7 @@ TEST(Keys, AMousePlayerNeverSeesTheMark) {
     Click(T.G, {Element::Target100});
     Click(T.G, {Element::NewGame});
     int Steps = 0;
-    T.G.Steps.SetAfterEachStep([&] {
+    T.G.Flow.SetAfterEachStep([&] {
         ShowFocus(T.G);
         ++Steps;
         EXPECT_EQ(T.G.View.Focus, FocusMark{});

@@ -128,7 +128,7 @@ TEST(Layout, EveryElementInItsPlaceWithItsTexts) {
     Table T(BeatrixDealsFirst);
     T.Folder.Write("Name.dat", "\"Ann\",0,0,0,0\r\n");
     T.NewGame();
-    ASSERT_TRUE(T.G.Steps.AwaitingHuman(HumanWait::Bid));
+    ASSERT_TRUE(T.G.Flow.AwaitingHuman(HumanWait::Bid));
     DisplayModel& V = T.G.View;
 
     std::map<std::string, const LabelBox*> Shown;

@@ -75,7 +75,7 @@ TEST_F(Menus, NewGameInTheMiddleOfAGameAsksFirst) {
     EXPECT_EQ(V.LblScore[0].Caption, "");
     Click(T.G, {Element::Continue});
     T.Clock.RunUntilIdle();
-    EXPECT_TRUE(T.G.Steps.AwaitingHuman(HumanWait::Bid));
+    EXPECT_TRUE(T.G.Flow.AwaitingHuman(HumanWait::Bid));
     EXPECT_EQ(S.HandNumber, 1);
     EXPECT_EQ(T.File(MoneyFileName), MoneyBefore);
 }
@@ -112,7 +112,7 @@ TEST(Commands, ExitAsksAndOnlyTheFirstAnswerLeavesAndSaves) {
             EXPECT_EQ(T.File(MoneyFileName), Leaves ? "999,-5,0,7\r\n" : "<none>");
             EXPECT_EQ(T.File(NameFileName), Leaves ? "\"Player\",0,0,0,0\r\n" : "<none>");
             // Leaving in the middle of a game stops it where it stands; staying lets it go on.
-            EXPECT_EQ(G.Steps.Running(), InGame && !Leaves);
+            EXPECT_EQ(G.Flow.Running(), InGame && !Leaves);
         }
 }
 
@@ -172,7 +172,7 @@ TEST_F(Menus, NameChange) {
         EXPECT_EQ(V.NameInput.Title, "New Name");
         EXPECT_EQ(V.NameInput.Proposed, "Player");
 
-        NameInput_Answer(T.G, C.Typed);
+        NameInput_Closed(T.G, C.Typed);
         EXPECT_FALSE(V.NameInput.Visible);
         EXPECT_EQ(S.PlayerName, C.Name);
         EXPECT_EQ(V.LblPlayer.Caption + "|" + V.LblName.Caption + "|" + V.LblPMoney.Caption,

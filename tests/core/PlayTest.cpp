@@ -29,7 +29,7 @@ struct HandUnderWay : ::testing::Test {
         T.NewGame();
         Click(T.G, {Element::BidNumber, 3});
         T.Clock.RunUntilIdle();
-        ASSERT_TRUE(T.G.Steps.AwaitingHuman(HumanWait::Card));
+        ASSERT_TRUE(T.G.Flow.AwaitingHuman(HumanWait::Card));
     }
 };
 
@@ -44,7 +44,7 @@ TEST_F(HandUnderWay, OnlyALegalCardOfTheHumanInTurnIsTaken) {
     Click(T.G, {Element::Card, CardsOf(S, West).front()});
     T.Clock.RunUntilIdle();
     EXPECT_EQ(CardsOf(S, Human), Hand);
-    ASSERT_TRUE(T.G.Steps.AwaitingHuman(HumanWait::Card));
+    ASSERT_TRUE(T.G.Flow.AwaitingHuman(HumanWait::Card));
 
     const int Lead = FirstLegal(S);
     const auto Same = std::find_if(Hand.begin(), Hand.end(),
@@ -81,28 +81,28 @@ TEST(HumanClicks, NoneIsTakenWhileTheGameIsHeld) {
     Game& G = T.G;
     T.NewGame();
     ASSERT_TRUE(G.View.FramBids.Visible);
-    G.Steps.Hold();
+    G.Flow.Hold();
     Click(G, {Element::BidNumber, 3});
-    G.Steps.Release();
+    G.Flow.Release();
     T.Clock.RunUntilIdle();
-    EXPECT_TRUE(G.Steps.AwaitingHuman(HumanWait::Bid));
+    EXPECT_TRUE(G.Flow.AwaitingHuman(HumanWait::Bid));
     Click(G, {Element::BidNumber, 2});
     T.Clock.RunUntilIdle();
-    ASSERT_TRUE(G.Steps.AwaitingHuman(HumanWait::Card));
+    ASSERT_TRUE(G.Flow.AwaitingHuman(HumanWait::Card));
     EXPECT_EQ(G.State.Bids[Human], 2);
 
     const int16_t Card = FirstLegal(G.State);
-    G.Steps.Hold();
+    G.Flow.Hold();
     Click(G, {Element::Card, Card});
     EXPECT_FALSE(G.State.CardClickLock);
-    G.Steps.Release();
+    G.Flow.Release();
     T.Clock.RunUntilIdle();
     EXPECT_EQ(G.State.Deck[Card].Holder, Human);
     PlayScripted(T, [&G] { return G.View.FramResults.Visible; });
-    G.Steps.Hold();
+    G.Flow.Hold();
     Click(G, {Element::Continue});
     EXPECT_TRUE(G.View.FramResults.Visible);
-    G.Steps.Release();
+    G.Flow.Release();
 }
 
 // The lead sets the suit led; a spade that follows breaks spades; each card leaves its hand for

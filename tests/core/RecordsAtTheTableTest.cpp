@@ -77,10 +77,10 @@ TEST(RecordsAtTheTable, AFailedSaveIsToldOnceInTheStatusBar) {
     const fs::path Folder = T.G.RecordsFolder;
     T.G.RecordsFolder = Folder / "gone";
     std::string Drawn;
-    T.G.Steps.SetAfterEachStep([&T, &Drawn] { Drawn = T.G.View.StatusPanel2; });
+    T.G.Flow.SetAfterEachStep([&T, &Drawn] { Drawn = T.G.View.StatusPanel2; });
 
     Click(T.G, {Element::ChangeName});
-    NameInput_Answer(T.G, "Ann");
+    NameInput_Closed(T.G, "Ann");
     EXPECT_NE(T.G.View.StatusPanel2, SaveFailed);
     T.Clock.RunUntilIdle();
     EXPECT_EQ(T.G.View.StatusPanel2, SaveFailed);
@@ -89,7 +89,7 @@ TEST(RecordsAtTheTable, AFailedSaveIsToldOnceInTheStatusBar) {
 
     T.G.View.StatusPanel2 = "playing";
     Click(T.G, {Element::ChangeName});
-    NameInput_Answer(T.G, "Ann");
+    NameInput_Closed(T.G, "Ann");
     T.Clock.RunUntilIdle();
     EXPECT_EQ(T.G.View.StatusPanel2, "playing");
 
@@ -111,7 +111,7 @@ TEST(RecordsAtTheTable, AFailedSaveAtTheEndOfAGameIsSeenWithTheAnnouncement) {
     T.G.State.GameInProgress = true;
     T.G.State.HandNumber = 8;
     T.G.State.Score = {150, 210, 50, 0};
-    T.G.Steps.Run(EndOfGameCheck(T.G));
+    T.G.Flow.Run(EndOfGameCheck(T.G));
     T.Clock.RunUntilIdle();
     ASSERT_TRUE(T.G.View.MessageBox.Visible);
     EXPECT_EQ(T.G.View.MessageBox.Title, "   Game Over");

@@ -49,7 +49,7 @@ public:
 struct ReviewTable : Table {
     ReviewTable() : Table(BeatrixDealsFirst), Witness(G) {
         G.Events = &Witness;
-        G.Steps.SetAfterEachStep([this] {
+        G.Flow.SetAfterEachStep([this] {
             ++Steps;
             ShowReview(G);
         });
@@ -104,7 +104,7 @@ TEST(Review, ShowsEveryTrickAsItWasPlayedMidHandAndAtTheHandsEnd) {
     PlayScripted(T, [&T, &Checked] {
         Game& G = T.G;
         const bool Results = G.View.FramResults.Visible;
-        if (!Results && !G.Steps.AwaitingHuman(HumanWait::Card)) return false;
+        if (!Results && !G.Flow.AwaitingHuman(HumanWait::Card)) return false;
         if (Results) {
             EXPECT_EQ(T.Witness.Seen.size(), 13u);
         }
@@ -158,9 +158,9 @@ TEST(Review, HoldsTheGameAndReleasesItWithTheSamePauseLeft) {
         // Played the human's card of the third trick, then stopped inside the first pause after it.
         Click(G, {Element::Card, FirstLegal(G.State)});
         T.Clock.Advance(0);
-        ASSERT_GT(G.Steps.PauseLeft(), Into);
+        ASSERT_GT(G.Flow.PauseLeft(), Into);
         T.Clock.Advance(static_cast<uint64_t>(Into));
-        const int Left = G.Steps.PauseLeft();
+        const int Left = G.Flow.PauseLeft();
         ASSERT_GT(Left, 0);
         const int StepsBefore = T.Steps;
         const DisplayModel Before = G.View;
@@ -176,10 +176,10 @@ TEST(Review, HoldsTheGameAndReleasesItWithTheSamePauseLeft) {
         EXPECT_EQ(T.Steps, StepsBefore) << "the game went on behind the review";
         EXPECT_EQ(T.Speaker.Sounds.size(), Sounds);
         EXPECT_TRUE(SameCards(G.View, Before));
-        EXPECT_EQ(G.Steps.PauseLeft(), Left);
+        EXPECT_EQ(G.Flow.PauseLeft(), Left);
 
         CloseReview(G);
-        EXPECT_EQ(G.Steps.PauseLeft(), Left);
+        EXPECT_EQ(G.Flow.PauseLeft(), Left);
         T.Clock.Advance(static_cast<uint64_t>(Left - 1));
         EXPECT_EQ(T.Steps, StepsBefore) << "the pause was cut short";
         T.Clock.Advance(1);
@@ -190,7 +190,7 @@ TEST(Review, HoldsTheGameAndReleasesItWithTheSamePauseLeft) {
 TEST(Review, WhileTheHumanIsToPlayHoldsTheTurnAndGivesItBack) {
     ReviewTable T;
     T.NewGame();
-    PlayScripted(T, [&T] { return T.G.State.Played.Count == 1 && T.G.Steps.AwaitingHuman(HumanWait::Card); });
+    PlayScripted(T, [&T] { return T.G.State.Played.Count == 1 && T.G.Flow.AwaitingHuman(HumanWait::Card); });
     Game& G = T.G;
     ASSERT_TRUE(OpenReview(G));
     const int16_t K = FirstLegal(G.State);
@@ -222,7 +222,7 @@ TEST(Hint, MarksTheComputersBidAndCardWithoutBiddingOrPlaying) {
     T.Clock.RunUntilIdle();
     EXPECT_EQ(G.State.Bids[Human], Bid->Index);
 
-    PlayScripted(T, [&G] { return G.Steps.AwaitingHuman(HumanWait::Card); });
+    PlayScripted(T, [&G] { return G.Flow.AwaitingHuman(HumanWait::Card); });
     const std::optional<Clickable> Card = HintFor(G);
     ASSERT_TRUE(Card);
     ASSERT_TRUE(GiveHint(G));

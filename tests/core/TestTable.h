@@ -74,7 +74,7 @@ struct Table {
 
     // The window opens: start-up runs to its end, the pack riffled onto the table.
     void StartUp() {
-        G.Steps.Run(Form_Load(G));
+        G.Flow.Run(Form_Load(G));
         Clock.RunUntilIdle();
     }
 
@@ -138,7 +138,7 @@ inline void PlayScripted(
     Game& G = T.G;
     for (int Step = 0; Step < 5000; ++Step) {
         T.Clock.RunUntilIdle();
-        if (Stop() || !G.Steps.Running()) return;
+        if (Stop() || !G.Flow.Running()) return;
         if (G.View.MessageBox.Visible)
             Click(G, {Element::MessageButton, 0});
         else if (G.View.FramBids.Visible)

@@ -62,7 +62,7 @@ TEST(TrickLayout, AComputerPlayersCardLandsFaceUpInFrontAndIsNamed) {
         GiveCards(T.G.State, {{}, {}, {}, {}});
         T.G.State.Deck[K].Holder = P.Seat;
         T.G.State.Leader = P.Seat;
-        T.G.Steps.Run(BotPlaysCard(T.G, P.Seat, K, 1));
+        T.G.Flow.Run(BotPlaysCard(T.G, P.Seat, K, 1));
         const CardBox& Box = T.G.View.Cds[static_cast<size_t>(K)];
         EXPECT_TRUE(At(Box, PlayedAt[P.Seat]));
         EXPECT_EQ(Box.Picture, K);
@@ -99,11 +99,11 @@ TEST(TrickLayout, EachWinnerGetsTheTrickSweptToItsSide) {
         if (Winner < 0 && *std::min_element(Swept.begin(), Swept.end()) > 0) break;
         if (V.MessageBox.Visible)
             Click(T.G, {Element::MessageButton, 0});
-        else if (T.G.Steps.AwaitingHuman(HumanWait::Bid))
+        else if (T.G.Flow.AwaitingHuman(HumanWait::Bid))
             Click(T.G, {Element::BidNumber, 1});
-        else if (T.G.Steps.AwaitingHuman(HumanWait::Continue))
+        else if (T.G.Flow.AwaitingHuman(HumanWait::Continue))
             Click(T.G, {Element::Continue});
-        else if (T.G.Steps.AwaitingHuman(HumanWait::Card))
+        else if (T.G.Flow.AwaitingHuman(HumanWait::Card))
             Click(T.G, {Element::Card, FirstLegal(S)});
         const GameState Before = S;
         const uint32_t TopBefore = V.TopZOrder;

@@ -144,7 +144,7 @@ private slots:
         QVERIFY(!Box->close());
         QVERIFY(Box->isVisible());
         QCOMPARE(Renders, 0);
-        QVERIFY(G->Steps.Held());
+        QVERIFY(G->Flow.Held());
         const QImage Unmarked = Box->grab().toImage();
         QTest::keyClick(Box, Qt::Key_Tab);
         QCOMPARE(G->View.Focus, (FocusMark{true, {Element::MessageButton, 1}}));
@@ -153,7 +153,7 @@ private slots:
         QCOMPARE(Answered, 1);
         QVERIFY(!Box->isVisible());
         QVERIFY(!G->View.MessageBox.Visible);
-        QVERIFY(!G->Steps.Held());
+        QVERIFY(!G->Flow.Held());
         QCOMPARE(Renders, 1);
 
         Answered = -1;

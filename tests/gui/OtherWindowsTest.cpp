@@ -232,7 +232,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(Text(QStringLiteral("StatusPanel1")), QStringLiteral("Hand  Number 1"),
                                   2000);
         ShowAbout();
-        QVERIFY(Table->GameAtTable().Steps.Held());
+        QVERIFY(Table->GameAtTable().Flow.Held());
         auto Cards = [this] {
             QStringList Places{Status()};
             for (int K = 1; K <= 52; ++K) {
@@ -247,7 +247,7 @@ private slots:
         AboutOk();
         QTRY_VERIFY_WITH_TIMEOUT(Find(QStringLiteral("FramBids"))->isVisible(), 5000);
         ShowAbout();
-        QVERIFY(!Table->GameAtTable().Steps.Held());
+        QVERIFY(!Table->GameAtTable().Flow.Held());
         AboutOk();
 
         Table.reset();

@@ -122,7 +122,7 @@ private:
     // The prompt can still show for a moment after the card has been taken, so the game itself is
     // asked whether it waits for a card.
     bool HumansTurn() {
-        return Table->GameAtTable().Steps.AwaitingHuman(HumanWait::Card) &&
+        return Table->GameAtTable().Flow.AwaitingHuman(HumanWait::Card) &&
                Status().endsWith(QStringLiteral("please click on card you wish to play."));
     }
 

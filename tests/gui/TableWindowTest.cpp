@@ -104,19 +104,19 @@ private slots:
         S.PlayedCard = {1, 2, 3, 4};
         S.TricksWon[East] = 1;
         // The sweep is held at each of its pauses, so the card is seen where it lands before it goes.
-        G.Steps.Run(JustMoveCardsOut(G, East));
-        G.Steps.Hold();
+        G.Flow.Run(JustMoveCardsOut(G, East));
+        G.Flow.Hold();
         QTest::qWait(Pauses::Trick + 200);
-        G.Steps.Release();
-        G.Steps.Hold();
+        G.Flow.Release();
+        G.Flow.Hold();
         QWidget* Swept = Find("Cds4");
         const QPoint Landed(Px(10080), Px(3360));
         QVERIFY(Swept->isVisible());
         QCOMPARE(Swept->pos(), Landed);
         QCOMPARE(Find("Table")->childAt(QPoint(Px(10800), Px(3500))), Swept);
 
-        G.Steps.Abandon();
-        G.Steps.Release();
+        G.Flow.Abandon();
+        G.Flow.Release();
         QVERIFY(!G.View.FramMoney.Visible);
         Find<QAction>("mnuFunmun")->trigger();
         // The statistics open over the pack.

@@ -125,7 +125,7 @@ private slots:
         OpenTable(5);
         PressF2();
         QVERIFY(PlayUntil([this] {
-            return SouthHand().size() == 12 && Table->GameAtTable().Steps.AwaitingHuman(HumanWait::Card) &&
+            return SouthHand().size() == 12 && Table->GameAtTable().Flow.AwaitingHuman(HumanWait::Card) &&
                    HumansTurn() && !BoxOpen();
         }));
         const QStringList Before = Snapshot();

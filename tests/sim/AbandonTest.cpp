@@ -89,13 +89,13 @@ struct Table {
     explicit Table(uint64_t Seed)
         : Owned(std::make_unique<Game>(Clock, Quiet, Seed, Folder.Path)), G(*Owned) {
         G.Events = &Shape;
-        G.Steps.Run(Form_Load(G));
+        G.Flow.Run(Form_Load(G));
         Clock.Inner.RunUntilIdle();
         // A low target ends games within a few hands, so the game-over box comes round soon.
         Click(G, {Element::Target100});
     }
 
-    bool TimedPause(int Ms) const { return !Clock.Inner.Idle() && G.Steps.PauseLength() == Ms; }
+    bool TimedPause(int Ms) const { return !Clock.Inner.Idle() && G.Flow.PauseLength() == Ms; }
     bool FirstCardShows(int16_t Picture) const {
         const int16_t Led = FirstCard(G.State);
         return Led != 0 && G.View.Cds.at(static_cast<size_t>(Led)).Picture == Picture;
@@ -118,7 +118,7 @@ struct Table {
             return TimedPause(Pauses::Bidding(S)) &&
                    !V.FramBids.Visible;
         case Wait::HumanCard:
-            return G.Steps.AwaitingHuman(HumanWait::Card) && S.GameInProgress && !S.CardClickLock;
+            return G.Flow.AwaitingHuman(HumanWait::Card) && S.GameInProgress && !S.CardClickLock;
         case Wait::TrickPause:
             return TimedPause(Pauses::Trick) && FirstCardShows(FirstCard(S));
         case Wait::Sweep:
@@ -149,9 +149,9 @@ struct Table {
                 South.Bid(G);
             else if (G.View.FramResults.Visible)
                 Click(G, {Element::Continue});
-            else if (G.Steps.AwaitingHuman(HumanWait::Card))
+            else if (G.Flow.AwaitingHuman(HumanWait::Card))
                 South.Play(G);
-            else if (!G.Steps.Running())
+            else if (!G.Flow.Running())
                 Click(G, {Element::NewGame});
         }
         return false;
@@ -214,7 +214,7 @@ TEST_P(Closing, LeavesNoFlowBehind) {
         SCOPED_TRACE("seed " + std::to_string(Seed));
         Table T(Seed);
         ASSERT_TRUE(T.Reach(GetParam()));
-        EXPECT_TRUE(T.G.Steps.Running());
+        EXPECT_TRUE(T.G.Flow.Running());
         T.Owned.reset();
         EXPECT_EQ(T.Clock.Live.size(), 0u);
         EXPECT_EQ(T.Shape.Trouble, "");

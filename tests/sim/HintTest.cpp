@@ -23,12 +23,12 @@ public:
     void Stepped(const Game& G, uint64_t) override {
         const std::optional<Clickable> Hint = HintFor(G);
         const GameState& S = G.State;
-        if (G.View.FramBids.Visible && G.Steps.AwaitingHuman(HumanWait::Bid)) {
+        if (G.View.FramBids.Visible && G.Flow.AwaitingHuman(HumanWait::Bid)) {
             ++Bids;
             if (!Hint || *Hint != Clickable{Element::BidNumber, SouthSeat::ChooseBid(S)}) ++Wrong;
             return;
         }
-        if (G.Steps.AwaitingHuman(HumanWait::Card) && S.GameInProgress && !S.CardClickLock && !G.Steps.Held()) {
+        if (G.Flow.AwaitingHuman(HumanWait::Card) && S.GameInProgress && !S.CardClickLock && !G.Flow.Held()) {
             const int Place = HumanPlaceInTrick(S);
             ++Cards.at(static_cast<size_t>(Place));
             const int16_t Chosen = SouthSeat::ChooseCard(S);

@@ -14,7 +14,7 @@ namespace {
 class Collector final : public sim::TableWatcher {
 public:
     void Stepped(const Game& G, uint64_t /*AtMs*/) override {
-        Waiting = G.Steps.AwaitingHuman() || G.Steps.Held();
+        Waiting = G.Flow.AwaitingHuman() || G.Flow.Held();
     }
     void Heard(std::string_view Sound, uint64_t AtMs) override {
         // The riffle opens every hand; the one of start-up stands alone and is left out below.

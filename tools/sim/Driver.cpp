@@ -22,9 +22,9 @@ Driver::Driver(uint64_t Seed, const std::filesystem::path& RecordsFolder, int16_
                TableWatcher* Watcher)
     : Watcher(Watcher), G(Clock, Quiet, Seed, RecordsFolder) {
     G.Events = &Everyone;
-    G.Steps.SetAfterEachStep([this] { Stepped(); });
+    G.Flow.SetAfterEachStep([this] { Stepped(); });
     Everyone.Add(End);
-    G.Steps.Run(Form_Load(G));
+    G.Flow.Run(Form_Load(G));
     Clock.RunUntilIdle();
     switch (Target) {
     case 100:
@@ -53,7 +53,7 @@ bool Driver::Stop(std::string Why) {
     return false;
 }
 
-bool Driver::Answer() {
+bool Driver::AnswerQuestion() {
     GameState& S = G.State;
     const DisplayModel& V = G.View;
     if (V.MessageBox.Visible) {
@@ -68,7 +68,7 @@ bool Driver::Answer() {
         Click(G, {Element::Continue});
         return true;
     }
-    if (G.Steps.AwaitingHuman(HumanWait::Card) && S.GameInProgress && !S.CardClickLock) {
+    if (G.Flow.AwaitingHuman(HumanWait::Card) && S.GameInProgress && !S.CardClickLock) {
         if (South.Play(G)) return true;
         return Stop("game " + std::to_string(GameNo) + ": no card of south's was taken");
     }
@@ -82,17 +82,17 @@ bool Driver::PlayGame() {
     Everyone.GameStarting(G.State, ++GameNo);
     Click(G, {Element::NewGame});
     Stepped();
-    if (!G.Steps.Running()) return Stop(Which + ": New Game did not start a game");
+    if (!G.Flow.Running()) return Stop(Which + ": New Game did not start a game");
     for (int Waits = 0;; ++Waits) {
         Clock.RunUntilIdle();
         if (Checks) {
             Checks->AtWait(G);
             if (Checks->Broken()) return Stop(Checks->FirstViolation());
         }
-        if (!G.Steps.Running()) break;
+        if (!G.Flow.Running()) break;
         if (Waits > MaxWaitsInGame)
             return Stop(Which + ": still not over after " + std::to_string(Waits) + " waits");
-        if (!Answer()) return Stop(Which + ": the table waits, and not for anything the human could do");
+        if (!AnswerQuestion()) return Stop(Which + ": the table waits, and not for anything the human could do");
         Stepped();
     }
     if (!End.Over) return Stop(Which + ": the game stopped without being over");

@@ -68,7 +68,7 @@ private:
         if (Watcher) Watcher->Stepped(G, Clock.Elapsed());
     }
     // Answers whatever the table waits for; false when it waits for nothing the human could do.
-    bool Answer();
+    bool AnswerQuestion();
 
     TableWatcher* Watcher;
     VirtualClock Clock;

@@ -258,15 +258,15 @@ void Invariants::AtWait(const Game& G) {
     CheckPack(S);
     if (Broken()) return;
     CheckHands(S);
-    if (Broken() || !G.Steps.Running()) return;
+    if (Broken() || !G.Flow.Running()) return;
     const DisplayModel& V = G.View;
-    const bool HumanToPlay = G.Steps.AwaitingHuman(HumanWait::Card) && S.GameInProgress && !S.CardClickLock;
+    const bool HumanToPlay = G.Flow.AwaitingHuman(HumanWait::Card) && S.GameInProgress && !S.CardClickLock;
     const int Waits = V.MessageBox.Visible + V.FramBids.Visible + V.FramResults.Visible + HumanToPlay;
     if (Waits != 1) return Fail("the table waits for " + to_string(Waits) + " answers at once");
     // What is shown is what the flow waits for.
-    if (V.FramBids.Visible != G.Steps.AwaitingHuman(HumanWait::Bid) ||
-        V.FramResults.Visible != G.Steps.AwaitingHuman(HumanWait::Continue) ||
-        V.MessageBox.Visible != G.Steps.AwaitingHuman(HumanWait::Answer))
+    if (V.FramBids.Visible != G.Flow.AwaitingHuman(HumanWait::Bid) ||
+        V.FramResults.Visible != G.Flow.AwaitingHuman(HumanWait::Continue) ||
+        V.MessageBox.Visible != G.Flow.AwaitingHuman(HumanWait::Question))
         return Fail("the panel shown is not the one the game waits for");
     // The game keeps its own facts beside what it shows, and never asks the table for them.
     if (V.MessageBox.Visible != MessageBoxOpen(G) || V.NameInput.Visible != NameBoxOpen(G) ||

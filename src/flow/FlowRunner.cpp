@@ -1,24 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "flow/Flow.h"
+#include "flow/FlowRunner.h"
 
 #include <utility>
 
 namespace tarnwick {
 
-Flow::~Flow() {
+FlowRunner::~FlowRunner() {
     Abandon();
     for (const auto& [Key, Timer] : Posted)
         Time.CancelTimer(Timer);
 }
 
-void Flow::Run(Task<> NewRoot) {
+void FlowRunner::Run(Task<> NewRoot) {
     Abandon();
     Root = std::move(NewRoot);
     Root.Start();
     StepDone();
 }
 
-void Flow::Abandon() {
+void FlowRunner::Abandon() {
     ++Generation;
     if (Pending) Time.CancelTimer(std::exchange(Pending, 0));
     Suspended = {};
@@ -28,7 +28,7 @@ void Flow::Abandon() {
     Root.Reset();
 }
 
-void Flow::SuspendFor(std::coroutine_handle<> H, uint32_t From, int Ms) {
+void FlowRunner::SuspendFor(std::coroutine_handle<> H, uint32_t From, int Ms) {
     Suspended = H;
     PauseFrom = From;
     PauseMs = static_cast<uint32_t>(Ms);
@@ -38,7 +38,7 @@ void Flow::SuspendFor(std::coroutine_handle<> H, uint32_t From, int Ms) {
 
 // Only one pause is ever pending, so its span lives here and the timer carries no more than fits
 // in a callback without an allocation of its own.
-void Flow::Arm() {
+void FlowRunner::Arm() {
     const uint64_t Mine = Generation;
     const uint32_t Spent = Time.TickCount() - PauseFrom;
     const int Left = Spent >= PauseMs ? 0 : static_cast<int>(PauseMs - Spent);
@@ -53,7 +53,7 @@ void Flow::Arm() {
     });
 }
 
-bool Flow::WakeHuman(HumanWait With) {
+bool FlowRunner::WakeHuman(HumanWait With) {
     if (!WaitingForHuman || Awaited != With || Pending) return false;
     const uint64_t Mine = Generation;
     Pending = Time.StartTimer(0, [this, Mine] {
@@ -65,7 +65,7 @@ bool Flow::WakeHuman(HumanWait With) {
     return true;
 }
 
-void Flow::Post(std::function<void()> Later) {
+void FlowRunner::Post(std::function<void()> Later) {
     const uint64_t Key = ++LastPosted;
     Posted[Key] = Time.StartTimer(0, [this, Key, Later = std::move(Later)] {
         Posted.erase(Key);
@@ -74,7 +74,7 @@ void Flow::Post(std::function<void()> Later) {
     });
 }
 
-void Flow::Resume() {
+void FlowRunner::Resume() {
     if (IsHeld) {
         DueWhileHeld = true;
         return;
@@ -86,16 +86,16 @@ void Flow::Resume() {
     }
 }
 
-void Flow::Hold() {
+void FlowRunner::Hold() {
     IsHeld = true;
 }
 
-void Flow::Release() {
+void FlowRunner::Release() {
     IsHeld = false;
     if (std::exchange(DueWhileHeld, false)) Resume();
 }
 
-void Flow::Freeze() {
+void FlowRunner::Freeze() {
     if (IsFrozen) return;
     IsFrozen = true;
     FrozenAt = Time.TickCount();
@@ -104,7 +104,7 @@ void Flow::Freeze() {
 
 // The pause starts that much later; a timer still pending finds it not yet over and is set again
 // for the rest, and one that fired while frozen is set again here.
-void Flow::Thaw() {
+void FlowRunner::Thaw() {
     if (!IsFrozen) return;
     IsFrozen = false;
     if (InPause) {
@@ -118,7 +118,7 @@ void Flow::Thaw() {
     Release();
 }
 
-int Flow::PauseLeft() const {
+int FlowRunner::PauseLeft() const {
     if (!InPause) return 0;
     const uint32_t Now = IsFrozen ? FrozenAt : Time.TickCount();
     const uint32_t Spent = Now - PauseFrom;

@@ -8,9 +8,9 @@
 
 namespace tarnwick {
 
-class Random {
+class RandomGenerator {
 public:
-    explicit Random(uint64_t Seed) : Engine(Seed) {}
+    explicit RandomGenerator(uint64_t Seed) : Engine(Seed) {}
     // A uniform value in [0, 1).
     // Built from 53 random bits, so 1.0 itself can never come out.
     double Uniform() { return static_cast<double>(Engine() >> 11) * 0x1.0p-53; }

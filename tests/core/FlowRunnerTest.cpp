@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestTable.h"
 
-#include "flow/Flow.h"
+#include "flow/FlowRunner.h"
 #include "flow/Pacing.h"
 #include "flow/Task.h"
 #include "flow/VirtualClock.h"
@@ -25,33 +25,33 @@ struct Farewell {
     ~Farewell() { Into.push_back(Name + " gone"); }
 };
 
-Task<> InnerStep(Flow& F, Clock& Time, Log& Steps) {
+Task<> InnerStep(FlowRunner& F, Clock& Time, Log& Steps) {
     Farewell Bye{Steps, "inner"};
     Steps.push_back("inner waits");
     co_await F.Wait(Time.TickCount(), 200);
     Steps.push_back("inner goes on");
 }
 
-Task<> OuterStep(Flow& F, Clock& Time, Log& Steps) {
+Task<> OuterStep(FlowRunner& F, Clock& Time, Log& Steps) {
     Farewell Bye{Steps, "outer"};
     co_await InnerStep(F, Time, Steps);
     Steps.push_back("outer goes on");
 }
 
-Task<> AskHuman(Flow& F, const VirtualClock& Time, Log& Steps) {
+Task<> AskHuman(FlowRunner& F, const VirtualClock& Time, Log& Steps) {
     Steps.push_back("asks");
     co_await F.WaitForHuman(HumanWait::Card);
     Steps.push_back("answered at " + std::to_string(Time.Elapsed()));
 }
 
-Task<> WaitThenNote(Flow& F, VirtualClock& Time, int Ms, Log& Steps) {
+Task<> WaitThenNote(FlowRunner& F, VirtualClock& Time, int Ms, Log& Steps) {
     co_await F.Wait(Time.TickCount(), Ms);
     Steps.push_back("done at " + std::to_string(Time.Elapsed()));
 }
 
 struct FlowTest : ::testing::Test {
     VirtualClock Time;
-    Flow F{Time};
+    FlowRunner F{Time};
     Log Steps;
 };
 
@@ -88,7 +88,7 @@ TEST(Pause, EndsExactlyWhenItsTimeIsUp) {
         SCOPED_TRACE(std::to_string(C.StartTick) + " " + std::to_string(C.Ms));
         Table T(1, C.StartTick);
         std::vector<uint64_t> Ends;
-        T.G.Steps.Run(PauseThenNote(T.G, T.Clock, C.Ms, Ends));
+        T.G.Flow.Run(PauseThenNote(T.G, T.Clock, C.Ms, Ends));
         const uint64_t Due = static_cast<uint64_t>(std::max<int16_t>(C.Ms, 0));
         if (Due > 0) {
             T.Clock.Advance(Due - 1);
@@ -100,10 +100,10 @@ TEST(Pause, EndsExactlyWhenItsTimeIsUp) {
     }
 }
 
-TEST(Flow, TimerThatFiresEarlyIsSetAgainForTheRest) {
+TEST(FlowRunner, TimerThatFiresEarlyIsSetAgainForTheRest) {
     VirtualClock Real;
     EarlyClock Early(Real);
-    Flow F(Early);
+    FlowRunner F(Early);
     Log Steps;
     F.Run(WaitThenNote(F, Real, 200, Steps));
     Real.Advance(199);
@@ -182,7 +182,7 @@ TEST_F(FlowTest, HumanAnswerGoesOnAtTheNextTurnOfTheLoop) {
     F.WakeHuman(HumanWait::Card);
     F.Run(AskHuman(F, Time, Steps));
     Time.Advance(300);
-    for (const HumanWait Other : {HumanWait::Bid, HumanWait::Continue, HumanWait::Answer}) {
+    for (const HumanWait Other : {HumanWait::Bid, HumanWait::Continue, HumanWait::Question}) {
         EXPECT_FALSE(F.AwaitingHuman(Other));
         F.WakeHuman(Other);
     }

@@ -18,14 +18,14 @@ namespace tarnwick {
 
 // What the human is waiting to be asked for. An answer of another kind wakes nothing: a click
 // on Continue can never answer a bid.
-enum class HumanWait : uint8_t { Bid, Card, Continue, Answer };
+enum class HumanWait : uint8_t { Bid, Card, Continue, Question };
 
-class Flow {
+class FlowRunner {
 public:
-    explicit Flow(Clock& Time) : Time(Time) {}
-    Flow(const Flow&) = delete;
-    Flow& operator=(const Flow&) = delete;
-    ~Flow();
+    explicit FlowRunner(Clock& Time) : Time(Time) {}
+    FlowRunner(const FlowRunner&) = delete;
+    FlowRunner& operator=(const FlowRunner&) = delete;
+    ~FlowRunner();
 
     // Gives up whatever runs now and starts Root at once; it runs until its first wait.
     void Run(Task<> Root);
@@ -41,7 +41,7 @@ public:
     // stalls it, and a timer that fires early is simply set again for the rest.
     auto Wait(uint32_t StartTick, int Ms) {
         struct Awaiter {
-            Flow& F;
+            FlowRunner& F;
             uint32_t From;
             int Ms;
             bool await_ready() const noexcept { return Ms <= 0; }
@@ -54,7 +54,7 @@ public:
     // Suspends the running coroutine until WakeHuman is called with the same kind of answer.
     auto WaitForHuman(HumanWait For) {
         struct Awaiter {
-            Flow& F;
+            FlowRunner& F;
             HumanWait For;
             bool await_ready() const noexcept { return false; }
             void await_suspend(std::coroutine_handle<> H) {
